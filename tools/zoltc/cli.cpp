@@ -1,0 +1,102 @@
+#include "cli.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "cp1251.h"
+
+namespace zoltc {
+
+bool ArgumentList::takeOption(std::string_view name, std::optional<std::string>& value, bool& missingValue) {
+    missingValue = false;
+    if (empty()) return false;
+    const std::string& word = peek();
+    if (word == name) {
+        ++position_;
+        if (empty()) {
+            missingValue = true;
+            return false;
+        }
+        value = take();
+        return true;
+    }
+    if (word.size() > name.size() && word.compare(0, name.size(), name) == 0 && word[name.size()] == '=') {
+        value = word.substr(name.size() + 1);
+        ++position_;
+        return true;
+    }
+    return false;
+}
+
+int usageError(const std::string& message) {
+    std::cerr << "zoltc: " << message << "\n";
+    return 2;
+}
+
+namespace {
+std::string describeCodePoint(char32_t cp) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(cp));
+    return buffer;
+}
+}  // namespace
+
+std::optional<std::string> toEngineText(const std::string& utf8, const char* what) {
+    auto converted = mindloom::utf8ToCp1251(utf8);
+    if (!converted.ok) {
+        std::cerr << "zoltc: " << what << " contains a character with no Windows-1251 byte ("
+                  << (converted.offending == 0xFFFD ? std::string("malformed UTF-8")
+                                                    : describeCodePoint(converted.offending))
+                  << ")\n";
+        return std::nullopt;
+    }
+    return std::move(converted.text);
+}
+
+std::optional<std::string> readProgramText(const std::string& path) {
+    std::string raw;
+    if (path.empty() || path == "-") {
+        raw.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            std::cerr << "zoltc: cannot read " << path << "\n";
+            return std::nullopt;
+        }
+        raw.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    if (raw.size() >= 3 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
+    std::string text;
+    text.reserve(raw.size() + raw.size() / 16);
+    for (size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
+        if (raw[i] == '\n') text += '\r';
+        text += raw[i];
+    }
+    return toEngineText(text, "the program text");
+}
+
+void writeText(std::string_view cp1251) {
+    std::string plain;
+    plain.reserve(cp1251.size());
+    for (size_t i = 0; i < cp1251.size(); ++i) {
+        if (cp1251[i] == '\r' && i + 1 < cp1251.size() && cp1251[i + 1] == '\n') continue;
+        plain += cp1251[i];
+    }
+    std::cout << mindloom::cp1251ToUtf8(plain);
+}
+
+int reportError(int code, const zolt::ErrorDetails& details) {
+    const zolt::ErrorText text = zolt::describeError(code, details);
+    std::cout.flush();
+    std::cerr << "error " << code << "\n"
+              << mindloom::cp1251ToUtf8(text.category) << "\n"
+              << mindloom::cp1251ToUtf8(text.message) << "\n"
+              << mindloom::cp1251ToUtf8(text.hint) << "\n";
+    return 1;
+}
+
+}  // namespace zoltc
