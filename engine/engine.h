@@ -69,6 +69,9 @@ public:
     void RunProgram(Instruction* start);
     // One attempt of a lock: at most 1,000 instructions, no messages, nothing shown.
     LockRunEnd RunLock(Instruction* start);
+    // A run of at most `limit` instructions, with no messages and nothing shown; LimitHit when
+    // another instruction would have run.
+    LockRunEnd RunBounded(Instruction* start, long long limit);
     // The Stop button during a run.
     void RequestStop();
 
@@ -85,6 +88,7 @@ public:
     // The cell of a name, or null if the name is not in the VariableTable.
     Cell* findCell(std::string_view name);
     Cell* zeroCell() { return &zero_; }
+    const Cell* zeroCell() const { return &zero_; }
     // Sets every variable to 0, except the names listed.
     void ClearVariables(std::initializer_list<std::string_view> keep = {});
     // Every name in the VariableTable with its cell, oldest first (the empty name excluded).
