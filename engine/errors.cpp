@@ -44,6 +44,9 @@ constexpr FixedRow kFixedRows[] = {
     {kExpressionNotReducible, 1067, kSyntactic, "The expression cannot be read: check the brackets"},
     {kAssignmentToNothing, 1068, kSyntactic, "Assignment without a name before ="},
     {kCommaOutsideCall, 1069, kSyntactic, "Comma outside the brackets of a function call"},
+    // Limits of the syntax readers.
+    {31, 1031, kSyntactic, "More than 9 IF blocks are nested in each other"},
+    {32, 1032, kSyntactic, "More than 12 conditions of IF are nested in each other"},
     {99, 1099, "Performance of reading of the program", "  was interrupted."},
 };
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "intake.h"
+
 namespace zolt::syntax {
 
 enum SyntaxIndex { kZoltRussian = 0, kZoltEnglish = 1, kBasic = 2, kPascal = 3, kCpp = 4 };
@@ -24,5 +26,8 @@ inline std::optional<int> syntaxNamed(std::string_view word) {
     if (word.size() == 1 && word[0] >= '0' && word[0] < '0' + kSyntaxCount) return word[0] - '0';
     return std::nullopt;
 }
+
+// The reader of a syntax index (null for -1, no syntax selected, or an index out of range).
+Reader readerForSyntax(int syntaxIndex);
 
 }  // namespace zolt::syntax
