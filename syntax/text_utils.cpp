@@ -137,8 +137,7 @@ void CollapseEmptyLines(WorkText& text) { ReplaceRepeatedly(text, "\r\n\r\n", "\
 
 void MoveLineStartsUp(WorkText& text, char c) {
     const char from[] = {'\r', '\n', c};
-    const char to[] = {c, '\r', '\n'};
-    ReplaceRepeatedly(text, std::string_view(from, 3), std::string_view(to, 3));
+    ReplaceRepeatedly(text, std::string_view(from, 3), std::string_view(&c, 1));  // the line break goes
 }
 
 void TidySemicolons(WorkText& text) {
