@@ -47,6 +47,8 @@ constexpr FixedRow kFixedRows[] = {
     // Limits of the syntax readers.
     {31, 1031, kSyntactic, "More than 9 IF blocks are nested in each other"},
     {32, 1032, kSyntactic, "More than 12 conditions of IF are nested in each other"},
+    {41, 1041, kSyntactic, "IF ... THEN block without End IF"},
+    {42, 1042, kSyntactic, "++, --, +=, -=, *= or /= without a variable before it"},
     {99, 1099, "Performance of reading of the program", "  was interrupted."},
 };
 
