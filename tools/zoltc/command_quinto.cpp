@@ -7,22 +7,12 @@
 #include "commands.h"
 #include "computerturn.h"
 #include "intake.h"
-#include "keyword_reader.h"
 #include "position.h"
 #include "standardprogram.h"
 #include "syntaxes.h"
 
 namespace zoltc {
 namespace {
-
-// The reader of each surface syntax, in selector order.
-zolt::syntax::Reader readerOf(int syntaxIndex) {
-    switch (syntaxIndex) {
-        case zolt::syntax::kZoltRussian: return zolt::syntax::ReadZoltRussian;
-        case zolt::syntax::kZoltEnglish: return zolt::syntax::ReadZoltEnglish;
-        default: return nullptr;
-    }
-}
 
 bool readPositionFrom(const std::string& path, boardgame::Board& board) {
     std::string text;
@@ -78,8 +68,7 @@ int moveCommand(ArgumentList& args) {
         if (!index) return usageError("unknown syntax '" + *syntaxWord + "' (russian, english, basic, pascal, cpp)");
         syntaxIndex = *index;
     }
-    const zolt::syntax::Reader reader = readerOf(syntaxIndex);
-    if (!reader) return usageError("quinto move: no reader for the syntax '" + *syntaxWord + "' in this build");
+    const zolt::syntax::Reader reader = zolt::syntax::readerForSyntax(syntaxIndex);
     const bool programFromInput = programPath && (programPath->empty() || *programPath == "-");
     if (programFromInput && (positionPath.empty() || positionPath == "-"))
         return usageError("quinto move: the program and the position cannot both come from standard input");
