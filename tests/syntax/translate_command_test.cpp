@@ -1,0 +1,112 @@
+// zoltc translate run as a process: the intake, the writers and the error report end to end.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+// Runs `zoltc translate ARGS` on a program file holding `program` (UTF-8).
+Outcome translate(const std::string& args, const std::string& program) {
+    const std::string dir = ::testing::TempDir();
+    const std::string input = dir + "zoltc_translate_in.txt";
+    std::ofstream(input, std::ios::binary) << program;
+    const std::string out = dir + "zoltc_translate_out.txt", err = dir + "zoltc_translate_err.txt";
+    const std::string command =
+        std::string("'") + ZOLTC_PATH + "' translate " + args + " '" + input + "' >'" + out + "' 2>'" + err + "'";
+    const int raw = std::system(command.c_str());
+    Outcome outcome;
+    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    outcome.out = slurp(out);
+    outcome.err = slurp(err);
+    return outcome;
+}
+
+const char* const kSquare = "If a<b Then m=a; Else m=b;\nRectangle(0,0,m,m)";
+
+struct TranslateCase {
+    const char* args;
+    const char* program;
+    const char* expected;
+};
+
+class TranslateCommandTest : public ::testing::TestWithParam<TranslateCase> {};
+
+TEST_P(TranslateCommandTest, PrintsTheTargetText) {
+    const TranslateCase& c = GetParam();
+    const Outcome outcome = translate(c.args, c.program);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, c.expected);
+    EXPECT_EQ(outcome.err, "");
+}
+
+const TranslateCase kTranslateCases[] = {
+    {"--from english --to internal", kSquare, "\nifdo(a<b)m=a;elsed:m=b;d_a_l:pusto();\nrectangle(0,0,m,m);\n"},
+    {"--from 1 --to internal", "x=1\ny=2", "\nx=1;\ny=2;\n"},
+    {"--from english --to english", kSquare, kSquare},
+    {"--from russian --to russian", "Если a<b Тогда m=a;  ", "Если a<b Тогда m=a;  "},
+    {"--from russian --to internal", "Если a=b Тогда x=1;\nЦвет линий=Красный",
+     "\nifdo(a$b)x=1;d_a_l:pusto();\ncoloroflines=red;\n"},
+    {"--from russian --to internal --vocabulary board", "Если a=(Пустая) Тогда Ход(x,y);",
+     "\nifdo(a$(empty))move(x,y);d_a_l:pusto();\n"},
+    {"--from english --to internal --no-compile", "Go to nowhere;", "\ngotodopol(nowhere);\n"},
+    {"--from internal --to english", "x=1;y=2;\n", "x=1; y=2; "},
+    {"--from english --to cpp --no-compile", "k=k+1; If k<a Then Go to begin;", "k++; if (k<a) {  goto begin; } "},
+    {"--from internal --to internal", "x=1;\n", "x=1;\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Examples, TranslateCommandTest, ::testing::ValuesIn(kTranslateCases));
+
+TEST(TranslateCommandErrors, ReportTheCodeAndTheThreeLinesOnStandardError) {
+    const Outcome forbidden = translate("--from english --to internal", "x=1 # 2");
+    EXPECT_EQ(forbidden.status, 1);
+    EXPECT_EQ(forbidden.out, "");
+    EXPECT_EQ(forbidden.err.rfind("error 10\n", 0), 0u) << forbidden.err;
+    EXPECT_NE(forbidden.err.find("#"), std::string::npos);
+    EXPECT_EQ(std::count(forbidden.err.begin(), forbidden.err.end(), '\n'), 4);
+
+    const Outcome compile = translate("--from english --to basic", "Go to nowhere;");
+    EXPECT_EQ(compile.status, 1);
+    EXPECT_EQ(compile.out, "");
+    EXPECT_EQ(compile.err.rfind("error 60\n", 0), 0u) << compile.err;
+    EXPECT_NE(compile.err.find("nowhere"), std::string::npos);
+
+    const Outcome reader = translate("--from russian --to internal --no-compile", "Тогда");
+    EXPECT_EQ(reader.status, 1);
+    EXPECT_EQ(reader.err.rfind("error 40\n", 0), 0u) << reader.err;
+
+    const Outcome nested = translate("--from english --to internal",
+                                     "If a Then If a Then If a Then If a Then If a Then If a Then If a Then "
+                                     "If a Then If a Then If a Then x=1;");
+    EXPECT_EQ(nested.status, 1);
+    EXPECT_EQ(nested.err.rfind("error 31\n", 0), 0u) << nested.err;
+}
+
+TEST(TranslateCommandErrors, RejectBadCommandLines) {
+    for (const char* args : {"--from klingon --to internal", "--from english", "--from english --to 7",
+                             "--from english --to internal --vocabulary", "--from english --to internal --bogus"}) {
+        const Outcome outcome = translate(args, "x=1");
+        EXPECT_EQ(outcome.status, 2) << args;
+        EXPECT_EQ(outcome.out, "") << args;
+        EXPECT_NE(outcome.err, "") << args;
+    }
+}
+
+}  // namespace
