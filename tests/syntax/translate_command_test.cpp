@@ -23,20 +23,24 @@ std::string slurp(const std::string& path) {
     return buffer.str();
 }
 
-// Runs `zoltc translate ARGS` on a program file holding `program` (UTF-8).
-Outcome translate(const std::string& args, const std::string& program) {
+// Runs `zoltc COMMAND` on a program file holding `program` (UTF-8).
+Outcome zoltc(const std::string& command, const std::string& program) {
     const std::string dir = ::testing::TempDir();
     const std::string input = dir + "zoltc_translate_in.txt";
     std::ofstream(input, std::ios::binary) << program;
     const std::string out = dir + "zoltc_translate_out.txt", err = dir + "zoltc_translate_err.txt";
-    const std::string command =
-        std::string("'") + ZOLTC_PATH + "' translate " + args + " '" + input + "' >'" + out + "' 2>'" + err + "'";
-    const int raw = std::system(command.c_str());
+    const std::string line =
+        std::string("'") + ZOLTC_PATH + "' " + command + " '" + input + "' >'" + out + "' 2>'" + err + "'";
+    const int raw = std::system(line.c_str());
     Outcome outcome;
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     outcome.out = slurp(out);
     outcome.err = slurp(err);
     return outcome;
+}
+
+Outcome translate(const std::string& args, const std::string& program) {
+    return zoltc("translate " + args, program);
 }
 
 const char* const kSquare = "If a<b Then m=a; Else m=b;\nRectangle(0,0,m,m)";
@@ -107,6 +111,15 @@ TEST(TranslateCommandErrors, RejectBadCommandLines) {
         EXPECT_EQ(outcome.out, "") << args;
         EXPECT_NE(outcome.err, "") << args;
     }
+}
+
+TEST(RunCommandSyntax, ReadsTheProgramThroughTheIntake) {
+    const char* program = "Если a<b Тогда m=a; Иначе m=b;";
+    EXPECT_EQ(zoltc("run --syntax russian --set a=9 --set b=7 --show m", program).out, "m=7\n");
+    EXPECT_EQ(zoltc("run --syntax 0 --set a=3 --set b=7 --show m", program).out, "m=3\n");
+    const Outcome wrong = zoltc("run --syntax english --show m", "If a Then x=1 Else y=1");
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_EQ(wrong.err.rfind("error 52\n", 0), 0u) << wrong.err;
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 
 #include "commands.h"
 #include "engine_options.h"
+#ifdef HAVE_ZOLT_SYNTAX
+#include "syntaxes.h"
+#endif
 
 namespace zoltc {
 namespace {
@@ -29,6 +32,7 @@ int runCommand(ArgumentList& args) {
     std::vector<std::pair<std::string, std::string>> shown;  // (UTF-8 name, Windows-1251 name)
     long long maxSteps = -1;
     std::string path;
+    std::optional<int> syntax;  // the program's surface syntax; none: internal notation
     while (!args.empty()) {
         const int status = options.take(args);
         if (status < 0) return 2;
@@ -53,6 +57,12 @@ int runCommand(ArgumentList& args) {
             if (result.ec != std::errc() || result.ptr != value->data() + value->size() || steps < 0)
                 return usageError("--max-steps takes a count, not '" + *value + "'");
             maxSteps = steps;
+#ifdef HAVE_ZOLT_SYNTAX
+        } else if (args.takeOption("--syntax", value, missing)) {
+            syntax = zolt::syntax::syntaxNamed(*value);
+            if (!syntax || !zolt::syntax::readerForSyntax(*syntax))
+                return usageError("unknown syntax '" + *value + "' (russian, english, basic, pascal, cpp or 0 to 4)");
+#endif
         } else if (missing) {
             return usageError(args.peek() + " needs a value");
         } else if (path.empty() && !(args.peek().size() > 1 && args.peek()[0] == '-')) {
@@ -66,7 +76,16 @@ int runCommand(ArgumentList& args) {
     if (!text) return 1;
     zolt::Engine engine(options.vocabulary);
     engine.setDrawMode(options.drawMode);
-    if (const int code = engine.CompileProgram(*text)) return reportError(code, engine.errorDetails());
+    std::string program = *text;
+#ifdef HAVE_ZOLT_SYNTAX
+    if (syntax) {
+        zolt::ErrorDetails intakeDetails;
+        const auto reader = zolt::syntax::readerForSyntax(*syntax);
+        if (const int code = zolt::syntax::TranslateEditorText(program, *text, reader, options.vocabulary, &intakeDetails))
+            return reportError(code, intakeDetails);
+    }
+#endif
+    if (const int code = engine.CompileProgram(program)) return reportError(code, engine.errorDetails());
 
     for (const auto& assignment : assignments) engine.cell(assignment.name) = assignment.value;
     engine.hooks.print = [](const std::string& text) { std::cout << text << "\n"; };
