@@ -74,6 +74,14 @@ const TranslateCase kTranslateCases[] = {
     {"--from internal --to english", "x=1;y=2;\n", "x=1; y=2; "},
     {"--from english --to cpp --no-compile", "k=k+1; If k<a Then Go to begin;", "k++; if (k<a) {  goto begin; } "},
     {"--from internal --to internal", "x=1;\n", "x=1;\n"},
+    // Each structured syntax reaches its own reader.
+    {"--from basic --to internal", "IF (a<b) THEN\nm=a\n ELSE \nm=b\nEnd IF\n Rectangle(0,0,m,m)",
+     "\nifdo(a<b)(;\nm=a)elsed:(;\nm=b;)d_a_l:pusto();\nrectangle(0,0,m,m);\n"},
+    {"--from 3 --to internal",
+     "Begin\nif (a<b) then  Begin  m:=a;  end  else  Begin  m:=b end ; \n Rectangle(0,0,m,m); \nEnd.",
+     "ifdo(a<b)(m=a;)elsed:(m=b;)d_a_l:pusto();\nrectangle(0,0,m,m);"},
+    {"--from cpp --to internal --no-compile", "k++; if (k<a) {  goto begin; } ",
+     "k=k+1;ifdo(k<a)(gotodopol(begin);)d_a_l:pusto();\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, TranslateCommandTest, ::testing::ValuesIn(kTranslateCases));

@@ -8,10 +8,7 @@
 #include "highlighting.h"
 #include "intake.h"
 #include "syntaxes.h"
-#if __has_include("writers.h")
 #include "writers.h"
-#define ZOLTC_HAVE_WRITERS 1
-#endif
 
 namespace zoltc {
 namespace {
@@ -22,15 +19,6 @@ constexpr int kInternal = -1;
 std::optional<int> parseSyntax(const std::string& word) {
     if (word == "internal") return kInternal;
     return zolt::syntax::syntaxNamed(word);
-}
-
-std::string surfaceText(int syntaxIndex, const std::string& internal, zolt::VocabularyKind vocabulary) {
-#ifdef ZOLTC_HAVE_WRITERS
-    return zolt::syntax::writeSurface(syntaxIndex, internal, vocabulary);
-#else
-    (void)syntaxIndex, (void)vocabulary;
-    return internal;
-#endif
 }
 
 }  // namespace
@@ -63,11 +51,6 @@ int translateCommand(ArgumentList& args) {
     if (!source) return usageError("unknown syntax '" + *from + "'" + kChoices);
     if (!target) return usageError("unknown syntax '" + *to + "'" + kChoices);
     const zolt::syntax::Reader reader = *source == kInternal ? nullptr : zolt::syntax::readerForSyntax(*source);
-    if (*source != kInternal && !reader) return usageError("reading " + *from + " is not available in this build");
-#ifndef ZOLTC_HAVE_WRITERS
-    if (*target != kInternal && *target != *source)
-        return usageError("writing " + *to + " is not available in this build");
-#endif
 
     const auto text = readProgramText(path);
     if (!text) return 1;
@@ -90,7 +73,7 @@ int translateCommand(ArgumentList& args) {
 
     if (*target == *source) writeText(*text);
     else if (*target == kInternal) writeText(internal);
-    else writeText(surfaceText(*target, internal, options.vocabulary));
+    else writeText(zolt::syntax::writeSurface(*target, internal, options.vocabulary));
     return 0;
 }
 
