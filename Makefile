@@ -46,5 +46,16 @@ sanitize-test: deps
 bench: build
 	bench/run_all.sh $(BUILD)
 
+# libFuzzer over intake, compiler and bounded runs of all five syntaxes, for FUZZ_SECONDS
+# (crashes and their inputs land in $(FUZZDIR)/findings).
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZDIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMINDLOOM_CORE_ONLY=ON -DMINDLOOM_FUZZ=ON
+	cmake --build $(FUZZDIR) -j $(JOBS) --target syntax_fuzzer syntax_fuzz_seeds
+	$(FUZZDIR)/bin/syntax_fuzz_seeds tests/syntax/program_corpus.txt $(FUZZDIR)/corpus
+	mkdir -p $(FUZZDIR)/findings
+	$(FUZZDIR)/bin/syntax_fuzzer $(FUZZDIR)/corpus fuzz/regressions -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	  -artifact_prefix=$(FUZZDIR)/findings/ -print_final_stats=1
+
 clean:
 	rm -rf $(BUILD) $(SANITIZE) $(FUZZDIR)
