@@ -1,0 +1,21 @@
+#include "password.h"
+
+namespace lockgame {
+
+double EnteredValueOf(std::string_view text) {
+    bool negative = false;
+    bool keptAny = false;
+    double value = 0;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            value = value * 10 + (c - '0');
+            keptAny = true;
+        } else if (c == '-' && !keptAny) {
+            negative = true;
+            keptAny = true;
+        }
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace lockgame

@@ -1,0 +1,126 @@
+// zoltc lock: the lock game's translator, its templates and attempts at a lock, without a window.
+#include <charconv>
+#include <iostream>
+
+#include "commands.h"
+#include "lock_game.h"
+#include "lock_templates.h"
+#include "lock_translator.h"
+#include "ranges.h"
+
+namespace zoltc {
+namespace {
+
+bool parseCount(const std::string& text, long long& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end && value >= 0;
+}
+
+// Takes the optional FILE that ends every lock subcommand; false after a usage error.
+bool takePath(ArgumentList& args, std::string& path, int& status) {
+    if (path.empty() && !(args.peek().size() > 1 && args.peek()[0] == '-')) {
+        path = args.take();
+        return true;
+    }
+    status = usageError("lock: unexpected argument '" + args.peek() + "'");
+    return false;
+}
+
+int translate(ArgumentList& args) {
+    std::string path;
+    int status = 0;
+    while (!args.empty())
+        if (!takePath(args, path, status)) return status;
+    const auto text = readProgramText(path);
+    if (!text) return 1;
+    zolt::Engine engine(zolt::VocabularyKind::Lock);
+    lockgame::LockTranslation translation;
+    if (const int code = lockgame::TranslateLock(engine, *text, &translation))
+        return reportError(code, translation.details);
+    writeText(translation.notation);
+    return 0;
+}
+
+int showTemplate(ArgumentList& args) {
+    long long number = -1;
+    long long draws = 0;
+    while (!args.empty()) {
+        std::optional<std::string> value;
+        bool missing = false;
+        if (args.takeOption("--draws", value, missing)) {
+            if (!parseCount(*value, draws)) return usageError("--draws takes a count, not '" + *value + "'");
+        } else if (missing) {
+            return usageError(args.peek() + " needs a value");
+        } else if (number < 0 && parseCount(args.peek(), number)) {
+            args.take();
+        } else {
+            return usageError("lock template: unexpected argument '" + args.peek() + "'");
+        }
+    }
+    if (number < 0 || number >= lockgame::kTemplateCount)
+        return usageError("lock template takes a template number from 0 to 15");
+    zolt::Random random;
+    for (long long i = 0; i < draws; ++i) random.next();
+    writeText(lockgame::ResolveRanges(lockgame::lockTemplate(static_cast<int>(number)), random));
+    std::cout << "\n";
+    return 0;
+}
+
+const char* describe(lockgame::AttemptEnd end) {
+    switch (end) {
+    case lockgame::AttemptEnd::Opened: return "open";
+    case lockgame::AttemptEnd::AskedAgain: return "asked again";
+    case lockgame::AttemptEnd::LimitHit: return "limit";
+    case lockgame::AttemptEnd::RunError: return "error";
+    case lockgame::AttemptEnd::Ended: return "ended";
+    }
+    return "";
+}
+
+int tryPasswords(ArgumentList& args) {
+    std::vector<std::string> passwords;
+    std::string path;
+    int status = 0;
+    while (!args.empty()) {
+        std::optional<std::string> value;
+        bool missing = false;
+        if (args.takeOption("--password", value, missing)) {
+            passwords.push_back(*value);
+        } else if (missing) {
+            return usageError(args.peek() + " needs a value");
+        } else if (!takePath(args, path, status)) {
+            return status;
+        }
+    }
+    const auto text = readProgramText(path);
+    if (!text) return 1;
+    zolt::Engine engine(zolt::VocabularyKind::Lock);
+    lockgame::LockTranslation translation;
+    if (const int code = lockgame::TranslateLock(engine, *text, &translation))
+        return reportError(code, translation.details);
+    zolt::Instruction* entry = engine.entryInstruction();
+    bool opened = false;
+    engine.hooks.open = [&opened] { opened = true; };
+    for (const std::string& password : passwords) {
+        const lockgame::AttemptEnd end = lockgame::RunAttempt(engine, entry, password, opened);
+        std::cout << describe(end);
+        if (end == lockgame::AttemptEnd::RunError) std::cout << " " << engine.runError();
+        std::cout << "\n";
+        if (opened) break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int lockCommand(ArgumentList& args) {
+    if (args.empty()) return usageError("lock needs translate, template or try");
+    const std::string action = args.take();
+    if (action == "translate") return translate(args);
+    if (action == "template") return showTemplate(args);
+    if (action == "try") return tryPasswords(args);
+    return usageError("lock: unknown action '" + action + "' (translate, template or try)");
+}
+
+}  // namespace zoltc
