@@ -51,7 +51,7 @@ int showTemplate(ArgumentList& args) {
         if (args.takeOption("--draws", value, missing)) {
             if (!parseCount(*value, draws)) return usageError("--draws takes a count, not '" + *value + "'");
         } else if (missing) {
-            return usageError(args.peek() + " needs a value");
+            return usageError("--draws needs a value");
         } else if (number < 0 && parseCount(args.peek(), number)) {
             args.take();
         } else {
@@ -88,7 +88,7 @@ int tryPasswords(ArgumentList& args) {
         if (args.takeOption("--password", value, missing)) {
             passwords.push_back(*value);
         } else if (missing) {
-            return usageError(args.peek() + " needs a value");
+            return usageError("--password needs a value");
         } else if (!takePath(args, path, status)) {
             return status;
         }
