@@ -34,7 +34,9 @@ TEST_P(IntakeTranslationTest, NormalisesAndCompiles) {
     WorkText compiled;
     const int code = IntakeEditorText(compiled, cp(c.editor), c.reader, engine);
     EXPECT_EQ(compiled, text);
-    if (c.compiles) EXPECT_EQ(code, 0) << shown(compiled);
+    if (c.compiles) {
+        EXPECT_EQ(code, 0) << shown(compiled);
+    }
 }
 
 const IntakeCase kIntakeCases[] = {
