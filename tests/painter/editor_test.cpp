@@ -1,0 +1,152 @@
+// The program editor `Ed`: highlighting applied as bold and red, the caret kept, a pass restarted
+// by typing, the marks, and a record's stored text shown in the selected syntax.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <cp1251.h>
+
+#include "library_samples.h"
+#include "librarytext.h"
+#include "programedit.h"
+
+using editor::ProgramEdit;
+
+namespace {
+
+// The character format of the character at a document position; a line break has none.
+QTextCharFormat formatAt(ProgramEdit& ed, int position) {
+    const QTextBlock block = ed.document()->findBlock(position);
+    if (position == block.position() + block.length() - 1) return {};
+    QTextCursor cursor(ed.document());
+    cursor.setPosition(position + 1);
+    return cursor.charFormat();
+}
+
+// Which characters of the text are bold: 'B' bold, '.' plain.
+std::string boldMask(ProgramEdit& ed) {
+    std::string mask;
+    const int length = ed.document()->characterCount() - 1;
+    for (int i = 0; i < length; ++i) mask += formatAt(ed, i).fontWeight() >= QFont::Bold ? 'B' : '.';
+    return mask;
+}
+
+std::string redMask(ProgramEdit& ed) {
+    std::string mask;
+    const int length = ed.document()->characterCount() - 1;
+    for (int i = 0; i < length; ++i) mask += formatAt(ed, i).foreground().color() == QColor(255, 0, 0) ? 'R' : '.';
+    return mask;
+}
+
+class EditorTest : public ::testing::Test {
+protected:
+    ProgramEdit ed{zolt::VocabularyKind::Painter};
+};
+
+TEST_F(EditorTest, ShownTextGetsCanonicalBoldKeywordsAndAClearedModifiedMark) {
+    ed.setSyntax(1);
+    ed.showText("if a<b then x=1");
+    EXPECT_EQ(ed.toPlainText(), "If a<b Then x=1");
+    EXPECT_EQ(boldMask(ed), "BB.....BBBB....");
+    EXPECT_FALSE(ed.modifiedMark());
+    EXPECT_EQ(ed.text1251(), "If a<b Then x=1");
+}
+
+TEST_F(EditorTest, NamesCalledLikeFunctionsThatAreNoneAreRed) {
+    ed.setSyntax(1);
+    ed.showText("foo(1)\r\nLine to(1,2)\r\nline(0,0,a,b)");
+    const std::string red = redMask(ed);
+    EXPECT_EQ(red.substr(0, 7), "RRR....");
+    EXPECT_EQ(red.find('R', 3), std::string::npos);
+    EXPECT_EQ(ed.drawMode(), 'n');
+    ed.showText("point(x,y,color(x,y))");
+    EXPECT_EQ(redMask(ed).find('R'), std::string::npos);
+    EXPECT_EQ(ed.drawMode(), 'b');
+}
+
+TEST_F(EditorTest, RussianKeywordsAndLineBreaksKeepTheirPlaces) {
+    ed.setSyntax(0);
+    ed.showText(library_test::cp1251("x=1\r\nесли x<2 тогда y=2 иначе y=3"));
+    EXPECT_EQ(ed.toPlainText(), QString::fromUtf8("x=1\nЕсли x<2 Тогда y=2 Иначе y=3"));
+    // The second line starts at document position 4 (one position for the line break).
+    EXPECT_EQ(boldMask(ed), "....BBBB.....BBBBB.....BBBBB....");
+}
+
+TEST_F(EditorTest, TypingMarksTheTextAndTheHighlightingFollowsWithTheCaretKept) {
+    ed.setSyntax(1);
+    ed.showText("x=1\r\n");
+    QTextCursor cursor = ed.textCursor();
+    cursor.setPosition(0);
+    ed.setTextCursor(cursor);
+    QTest::keyClick(&ed, Qt::Key_Right);
+    EXPECT_FALSE(ed.editorChanged());
+    EXPECT_FALSE(ed.typing());
+    EXPECT_FALSE(ed.modifiedMark());
+
+    cursor.setPosition(0);
+    ed.setTextCursor(cursor);
+    QTest::keyClicks(&ed, "goto m;");
+    EXPECT_TRUE(ed.editorChanged());
+    QCoreApplication::processEvents();  // the pass runs once the key press is handled
+    EXPECT_FALSE(ed.typing());
+    EXPECT_EQ(ed.toPlainText(), "Goto m;x=1\n");
+    EXPECT_EQ(boldMask(ed).substr(0, 6), "BBBB..");
+    EXPECT_EQ(ed.textCursor().position(), 7);
+    EXPECT_TRUE(ed.modifiedMark());
+}
+
+TEST_F(EditorTest, KeysDuringTheDemonstrationAreNotTheUsers) {
+    bool playing = true;
+    ed.demoPlaying = [&] { return playing; };
+    QTest::keyClick(&ed, Qt::Key_A);
+    EXPECT_FALSE(ed.editorChanged());
+    playing = false;
+    QTest::keyClick(&ed, Qt::Key_A);
+    EXPECT_TRUE(ed.editorChanged());
+}
+
+TEST_F(EditorTest, TypingDuringAPassStartsItAgainOnTheNewText) {
+    ed.setSyntax(1);
+    std::string text;
+    while (text.size() < 1000) text += "k=k+1;\r\n";
+    ed.showText(text);
+    QTextCursor cursor = ed.textCursor();
+    cursor.setPosition(0);
+    ed.setTextCursor(cursor);
+    // Keys that arrive while the pass processes messages at one of its pauses.
+    for (char c : std::string("if k>3 then ")) {
+        QCoreApplication::postEvent(&ed, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c))));
+    }
+    ed.HighlightKeywords();
+    EXPECT_FALSE(ed.highlightRunning());
+    EXPECT_TRUE(ed.toPlainText().startsWith("If k>3 Then k=k+1;\n"));
+    EXPECT_EQ(boldMask(ed).substr(0, 12), "BB.....BBBB.");
+    EXPECT_EQ(ed.textCursor().position(), 12);
+}
+
+TEST(ShowProgramText, ShowsTheStoredTextOfTheSelectedSyntax) {
+    library::ProgramLibrary lib;
+    library::readLibraryText(lib, library_test::painterSample(), library::kPainterFormat, nullptr);
+    ProgramEdit ed(zolt::VocabularyKind::Painter);
+    editor::SyntaxSelector sintex;
+    EXPECT_EQ(sintex.count(), 5);
+    EXPECT_EQ(sintex.currentText(), "Zolt English");
+    sintex.setCurrentIndex(3);
+    editor::ShowProgramText(ed, sintex, lib, lib.tools[0]);
+    EXPECT_EQ(ed.toPlainText(), "Begin\n LineTo(a,b); \nEnd.");
+    EXPECT_EQ(ed.syntax(), 3);
+    EXPECT_FALSE(ed.modifiedMark());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Test discovery runs the binary outside CTest's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
