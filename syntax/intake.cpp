@@ -24,6 +24,8 @@ Pos matchingParenthesis(std::string_view text, Pos p) {
 }  // namespace
 
 void LoadEditorText(WorkText& text, std::string_view editorText) {
+    // Texts end at their zero character, as the compiler reads them.
+    editorText = editorText.substr(0, editorText.find('\0'));
     text.clear();
     text.reserve(editorText.size() + 64);
     text += "\r\n";

@@ -18,7 +18,7 @@ namespace zolt::syntax {
 // place and returns 0 or an error code.
 using Reader = int (*)(WorkText& text, zolt::VocabularyKind vocabulary);
 
-// Step 1: WorkText = CR LF + editor text + CR LF.
+// Step 1: WorkText = CR LF + editor text (up to a zero character, if any) + CR LF.
 void LoadEditorText(WorkText& text, std::string_view editorText);
 // Step 2: 10 if the text holds '#', '@', '[' or ']'; the first one is put in details.character.
 int CheckForbiddenCharacters(std::string_view text, ErrorDetails* details = nullptr);

@@ -70,6 +70,9 @@ TEST(IntakeLoad, PutsALineBreakAtBothEnds) {
     EXPECT_EQ(text, "\r\n\r\n");
     ASSERT_EQ(TranslateEditorText(text, "m:", ReadZoltEnglish, VocabularyKind::Painter), 0);
     EXPECT_EQ(text, "\r\nm:;\r\npusto();");
+    // The text ends at a zero character, where the compiler would stop reading it.
+    ASSERT_EQ(TranslateEditorText(text, std::string_view("x=1\0y=(", 8), ReadZoltEnglish, VocabularyKind::Painter), 0);
+    EXPECT_EQ(text, "\r\nx=1;\r\n");
 }
 
 struct IntakeFailure {
