@@ -138,6 +138,12 @@ void ProgramEdit::setModifiedMark(bool set) { document()->setModified(set); }
 void ProgramEdit::showText(std::string_view text) {
     clear();
     setPlainText(fromCp1251(text));
+    if (running_) {
+        // Shown from inside a pass (while it processed messages): that pass starts again on this
+        // text and clears the mark when it ends.
+        showTextPending_ = true;
+        return;
+    }
     HighlightKeywords();
     setModifiedMark(false);
 }
@@ -152,6 +158,7 @@ void ProgramEdit::keyPressEvent(QKeyEvent* event) {
     if (!playing && !arrow) {
         editorChanged_ = true;
         typing_ = true;
+        showTextPending_ = false;  // the text is the user's again
     }
     QTextEdit::keyPressEvent(event);
 }
@@ -210,6 +217,10 @@ void ProgramEdit::HighlightKeywords() {
         viewport()->setUpdatesEnabled(true);
         QCoreApplication::processEvents();
         if (!passInterrupted()) break;
+    }
+    if (showTextPending_) {
+        showTextPending_ = false;
+        setModifiedMark(false);
     }
     running_ = false;
 }

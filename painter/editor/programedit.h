@@ -74,6 +74,7 @@ private:
     bool applying_ = false;
     bool changedDuringPass_ = false;
     bool passQueued_ = false;
+    bool showTextPending_ = false;
     char drawMode_ = 'b';
 };
 

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <cp1251.h>
 
@@ -125,6 +126,20 @@ TEST_F(EditorTest, TypingDuringAPassStartsItAgainOnTheNewText) {
     EXPECT_TRUE(ed.toPlainText().startsWith("If k>3 Then k=k+1;\n"));
     EXPECT_EQ(boldMask(ed).substr(0, 12), "BB.....BBBB.");
     EXPECT_EQ(ed.textCursor().position(), 12);
+}
+
+TEST_F(EditorTest, AStoredTextShownDuringAPassIsHighlightedAndUnmarked) {
+    ed.setSyntax(1);
+    std::string text;
+    while (text.size() < 1000) text += "k=k+1;\r\n";
+    ed.showText(text);
+    ed.setModifiedMark(true);
+    // Another program is chosen while the pass processes messages.
+    QTimer::singleShot(0, &ed, [this] { ed.showText("if a<b then k=1"); });
+    ed.HighlightKeywords();
+    EXPECT_EQ(ed.toPlainText(), "If a<b Then k=1");
+    EXPECT_EQ(boldMask(ed), "BB.....BBBB....");
+    EXPECT_FALSE(ed.modifiedMark());
 }
 
 TEST(ShowProgramText, ShowsTheStoredTextOfTheSelectedSyntax) {
