@@ -64,10 +64,13 @@ std::string disassemble(const Engine& engine, const Instruction* entry) {
             for (int k = count; k >= 1; --k) line += engine.cellName((*i->arguments)[k]) + (k > 1 ? ", " : "");
             line += ")";
         } else {
-            if (i->operandA) line += " a=" + engine.cellName(i->operandA);
-            if (i->operandB) line += " b=" + engine.cellName(i->operandB);
+            const bool noOperands = i->operandA == engine.zeroCell() && i->operandB == engine.zeroCell();
+            if (i->operandA && !noOperands) line += " a=" + engine.cellName(i->operandA);
+            if (i->operandB && !noOperands) line += " b=" + engine.cellName(i->operandB);
         }
-        if (i->result && i->result != engine.zeroCell())
+        const bool assignment = i->handler == op::assign || i->handler == op::assignPenColor ||
+                                i->handler == op::assignPenWidth || i->handler == op::assignBrushColor;
+        if (i->result && i->result != engine.zeroCell() && !assignment)
             line += " -> " + engine.cellName(i->result);
         if (i->handler == op::conditional)
             line += "  true " + target(i->chain) + " false " + target(i->alternative);

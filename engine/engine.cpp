@@ -62,7 +62,7 @@ std::vector<const Instruction*> Engine::chainFrom(const Instruction* entry) cons
 }
 
 std::string Engine::cellName(const Cell* cell) const {
-    if (cell == &zero_) return "0";
+    if (cell == &zero_) return "zero";
     if (const auto it = literalValues_.find(cell); it != literalValues_.end()) {
         char buffer[40];
         std::snprintf(buffer, sizeof buffer, "%.17g", it->second);
