@@ -10,17 +10,6 @@ namespace {
 
 constexpr std::string_view kEmptyStatement = "pusto();";
 
-// The position of the ')' that matches the '(' at p, or 0.
-Pos matchingParenthesis(std::string_view text, Pos p) {
-    int depth = 0;
-    for (Pos q = p; q <= lastPos(text); ++q) {
-        const char c = charAt(text, q);
-        if (c == '(') ++depth;
-        if (c == ')' && --depth == 0) return q;
-    }
-    return 0;
-}
-
 }  // namespace
 
 void LoadEditorText(WorkText& text, std::string_view editorText) {
@@ -40,14 +29,7 @@ int CheckForbiddenCharacters(std::string_view text, ErrorDetails* details) {
     return 10;
 }
 
-int CheckParenthesisBalance(std::string_view text) {
-    long depth = 0;
-    for (char c : text) {
-        if (c == '(') ++depth;
-        if (c == ')' && --depth < 0) return 20;
-    }
-    return depth == 0 ? 0 : 25;
-}
+int CheckParenthesisBalance(std::string_view text) { return CheckBalance(text, '(', ')'); }
 
 void FillLabelChains(WorkText& text) {
     Pos labelColon = 0;
@@ -91,7 +73,7 @@ void RemoveDoubledParentheses(WorkText& text) {
     Pos p = 1;
     while (p < lastPos(text)) {
         if (charAt(text, p) == '(' && charAt(text, p + 1) == '(') {
-            const Pos inner = matchingParenthesis(text, p + 1);
+            const Pos inner = MatchingClose(text, p + 1);
             if (inner > 0 && charAt(text, inner + 1) == ')') {
                 eraseAt(text, inner, 1);
                 eraseAt(text, p + 1, 1);
@@ -107,7 +89,7 @@ void RemoveOuterParentheses(WorkText& text) {
     const size_t first = text.find_first_not_of("\r\n");
     if (first == std::string::npos || text[first] != '(') return;
     const Pos open = static_cast<Pos>(first) + 1;
-    const Pos close = matchingParenthesis(text, open);
+    const Pos close = MatchingClose(text, open);
     if (close == 0) return;
     eraseAt(text, close, 1);
     eraseAt(text, open, 1);

@@ -36,6 +36,25 @@ Pos findFrom(std::string_view text, std::string_view s, Pos from) {
     return found == std::string_view::npos ? 0 : static_cast<Pos>(found) + 1;
 }
 
+Pos MatchingClose(std::string_view text, Pos p, char open, char close) {
+    long depth = 0;
+    for (Pos q = p; q <= lastPos(text); ++q) {
+        const char c = charAt(text, q);
+        if (c == open) ++depth;
+        if (c == close && --depth == 0) return q;
+    }
+    return 0;
+}
+
+int CheckBalance(std::string_view text, char open, char close) {
+    long depth = 0;
+    for (char c : text) {
+        if (c == open) ++depth;
+        if (c == close && --depth < 0) return 20;
+    }
+    return depth == 0 ? 0 : 25;
+}
+
 bool isLowerLetter(char c) {
     const unsigned char b = byteOf(c);
     return (b >= 'a' && b <= 'z') || b >= 0xE0;

@@ -27,6 +27,11 @@ void eraseAt(WorkText& text, Pos p, Pos count);
 // Position of the first occurrence of `s` at or after `from`, or 0.
 Pos findFrom(std::string_view text, std::string_view s, Pos from = 1);
 
+// Position of the `close` that matches the `open` character at position p, or 0.
+Pos MatchingClose(std::string_view text, Pos p, char open = '(', char close = ')');
+// 20 when a `close` has no open `open` before it, 25 when an `open` is never closed, else 0.
+int CheckBalance(std::string_view text, char open = '(', char close = ')');
+
 // --- character classes (Windows-1251 bytes) ----------------------------------------------
 // a-z and а-я (E0-FF).
 bool isLowerLetter(char c);

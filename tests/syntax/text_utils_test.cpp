@@ -97,6 +97,18 @@ TEST(TextPositions, InsertAndEraseStayInsideTheText) {
     EXPECT_EQ(text, "abcd");
 }
 
+TEST(TextPositions, MatchingCloseAndBalance) {
+    EXPECT_EQ(MatchingClose("f((a)+b)", 2), 8);
+    EXPECT_EQ(MatchingClose("f((a)+b)", 3), 5);
+    EXPECT_EQ(MatchingClose("f((a)", 2), 0);
+    EXPECT_EQ(MatchingClose("{a{b}}", 1, '{', '}'), 6);
+    EXPECT_EQ(CheckBalance("(a)(b)"), 0);
+    EXPECT_EQ(CheckBalance("a)(b"), 20);
+    EXPECT_EQ(CheckBalance("((a)"), 25);
+    EXPECT_EQ(CheckBalance("{(}", '{', '}'), 0);
+    EXPECT_EQ(CheckBalance("}{", '{', '}'), 20);
+}
+
 TEST(CharacterClasses, FollowTheWindows1251Letters) {
     const std::string ya = cp("я"), bigYa = cp("Я"), yo = cp("ё"), bigYo = cp("Ё");
     EXPECT_TRUE(isLowerLetter('q'));
