@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "aboutbox.h"
+#include "application.h"
 #include "congratulation.h"
 #include "lock_test_support.h"
 #include "lock_translator.h"
@@ -23,14 +24,23 @@ namespace {
 
 using lockgame::TForm1;
 
+// The application object is made before the first test and goes after the last one, while Qt is
+// still whole (not when the tests are only listed, which happens without the offscreen platform).
+class QtApplication : public ::testing::Environment {
+public:
+    void SetUp() override { app_ = mindloom::startApplication(argc_, argv_, "zolt", "Zolt Game Vaultik"); }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[5] = "zolt";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+const auto* const kApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
+
 class LockWindow : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "zolt_window_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) new QApplication(argc, argv);
-    }
 
     // Replaces the game's stages by one lock of our own (texts in the lock syntax).
     void playOwnLock(const char* lock) {
