@@ -11,15 +11,14 @@
 namespace zoltc {
 
 bool ArgumentList::takeOption(std::string_view name, std::optional<std::string>& value, bool& missingValue) {
-    missingValue = false;
     if (empty()) return false;
     const std::string& word = peek();
     if (word == name) {
-        ++position_;
-        if (empty()) {
-            missingValue = true;
+        if (position_ + 1 >= args_.size()) {
+            missingValue = true;  // left in place, so the caller can name it
             return false;
         }
+        ++position_;
         value = take();
         return true;
     }

@@ -17,7 +17,8 @@ public:
     bool empty() const { return position_ >= args_.size(); }
     const std::string& peek() const { return args_[position_]; }
     std::string take() { return args_[position_++]; }
-    // Takes "--name VALUE" (or "--name=VALUE") if it is next; false if the value is missing.
+    // Takes "--name VALUE" (or "--name=VALUE") if it is next. When the value is missing it sets
+    // missingValue (never clears it) and leaves the option in place.
     bool takeOption(std::string_view name, std::optional<std::string>& value, bool& missingValue);
 
 private:
