@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "highlighting.h"
+#include "program_corpus.h"
 #include "syntax_test_text.h"
 #include "syntaxes.h"
+#include "writers.h"
 
 namespace zolt::syntax {
 namespace {
@@ -102,6 +104,27 @@ TEST(HighlightDrawMode, IsSetByDrawingCallsOnly) {
     // Russian graphics words count only in Zolt Russian, where they are known.
     EXPECT_EQ(analyse("Отрезок(1,2,3,4)", kZoltEnglish).drawMode, 'b');
     EXPECT_EQ(analyse("line(1,2,3,4)", kZoltEnglish, VocabularyKind::Board).drawMode, 'b');
+}
+
+// In each of the five surface texts of every stored program, the highlighting finds the draw
+// mode stored with it and no unknown called name.
+TEST(HighlightStoredPrograms, DrawModeAndKnownNamesMatchTheLibraries) {
+    int checked = 0;
+    for (const corpus::Program& program : corpus::load()) {
+        if (program.syntax >= 0) continue;
+        for (int syntax = 0; syntax < kSyntaxCount; ++syntax) {
+            const std::string surface = writeSurface(syntax, program.text, program.vocabulary);
+            const auto found = ComputeHighlighting(surface, syntax, program.vocabulary);
+            ASSERT_TRUE(found.has_value());
+            if (program.vocabulary == VocabularyKind::Painter) {
+                EXPECT_EQ(found->drawMode, program.drawMode) << program.header << " in syntax " << syntax;
+            }
+            EXPECT_EQ(found->red, std::vector<TextRange>{}) << program.header << " in syntax " << syntax << ": "
+                                                            << shown(surface);
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 100);
 }
 
 TEST(HighlightSpans, KeepTheFirst299AndTheLast) {
