@@ -5,6 +5,7 @@
 #include "engine.h"
 #include "intake.h"
 #include "keyword_reader.h"
+#include "program_corpus.h"
 #include "syntax_test_text.h"
 
 namespace zolt::syntax {
@@ -134,6 +135,23 @@ TEST(IntakeCompile, ProgramRunsWithTheTranslatedLogic) {
     engine.cell("a") = 9;
     engine.RunProgram(engine.entryInstruction());
     EXPECT_EQ(engine.cell("k"), 10);
+}
+
+// With no syntax selected, a stored program in the internal notation passes the intake unchanged
+// but for the ';' that every line ending in '(' gets, and compiles.
+TEST(IntakeStoredPrograms, InternalTextsPassUnchanged) {
+    int checked = 0;
+    for (const corpus::Program& program : corpus::load()) {
+        if (program.syntax >= 0) continue;
+        Engine engine(program.vocabulary);
+        engine.setDrawMode(program.drawMode);
+        WorkText text;
+        EXPECT_EQ(IntakeEditorText(text, program.text, nullptr, engine), 0) << program.header;
+        ReplaceAll(text, "(;\r\n", "(\r\n");
+        EXPECT_EQ(shown(text), shown("\r\n" + program.text + "\r\n")) << program.header;
+        ++checked;
+    }
+    EXPECT_GT(checked, 40);
 }
 
 // Each normalisation step on its own, as other translators call them.
