@@ -124,6 +124,15 @@ TEST(Writers, WriteNoForbiddenLibraryCharacters) {
         }
 }
 
+TEST(Writers, TheIntakesLeadingLineBreakMakesNoDifference) {
+    // The intake leaves a line break in front of the program; the library stores it without.
+    for (const char* internal : {kSquare, kLoopEnd, kNegative, "coloroflines=red;\r\n", "m:x=x+1;gotodopol(m);y=2;\r\n"})
+        for (int syntax = 0; syntax < 5; ++syntax)
+            EXPECT_EQ(shown(writeSurface(syntax, "\r\n" + cp(internal), VocabularyKind::Painter)),
+                      shown(writeSurface(syntax, cp(internal), VocabularyKind::Painter)))
+                << syntax << " " << internal;
+}
+
 TEST(Writers, AnUnknownSyntaxIndexLeavesTheTextAlone) {
     EXPECT_EQ(writeSurface(-1, "x=1;\r\n", VocabularyKind::Painter), "x=1;\r\n");
     EXPECT_EQ(writeSurface(5, "x=1;\r\n", VocabularyKind::Painter), "x=1;\r\n");
