@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "intake.h"
+#include "keyword_reader.h"
 #include "structured_readers.h"
 #include "syntax_test_text.h"
 
@@ -70,6 +71,23 @@ TEST(StructuredReaders, WorkedExamplesAndEdgeCases) {
             while (text.ends_with("\r\n")) text.resize(text.size() - 2);
             EXPECT_EQ(shown(text), shown(cp(c.internal))) << shown(cp(c.editorText));
         }
+    }
+}
+
+TEST(StructuredReaders, ShareTheIfBlockLimit) {
+    struct Nesting {
+        Reader reader;
+        std::string ifWord, statement;
+    };
+    const Nesting syntaxes[] = {{ReadBasic, "IF a THEN ", "x=1"}, {ReadPascal, "if a then ", "x:=1;"}, {ReadCpp, "if (a) ", "x=1;"}};
+    for (const Nesting& n : syntaxes) {
+        std::string deepest;
+        for (int level = 1; level <= kMaxIfBlocks + 1; ++level) deepest += n.ifWord;
+        const std::string allowed = deepest.substr(n.ifWord.size()) + n.statement;
+        WorkText text;
+        EXPECT_EQ(TranslateEditorText(text, allowed, n.reader, VocabularyKind::Painter), 0) << allowed;
+        EXPECT_EQ(TranslateEditorText(text, deepest + n.statement, n.reader, VocabularyKind::Painter), kTooManyIfBlocks)
+            << deepest;
     }
 }
 
