@@ -53,7 +53,11 @@ ErrorDetails Engine::errorDetails() const {
     return details;
 }
 
-void Engine::RequestStop() { stopRun(200); }
+// Reached only from message processing, never from a handler, so the current instruction stays.
+void Engine::RequestStop() {
+    running_ = false;
+    runError_ = 200;
+}
 
 std::vector<const Instruction*> Engine::chainFrom(const Instruction* entry) const {
     std::vector<const Instruction*> chain;

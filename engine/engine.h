@@ -77,9 +77,11 @@ public:
 
     bool running() const { return running_; }
     int runError() const { return runError_; }
+    // Called by a handler: ends the run after the current instruction.
     void stopRun(int code) {
         running_ = false;
         runError_ = code;
+        current = &stopped_;  // its empty NextLink ends the loop without a second test per step
     }
 
     // --- names and cells ------------------------------------------------------------------
@@ -164,6 +166,7 @@ private:
     std::unordered_map<const Cell*, double> literalValues_;  // for printing only
 
     Instruction terminator_;
+    Instruction stopped_;
     Instruction* chainHead_ = &terminator_;
     Instruction* chainTail_ = nullptr;
     Instruction* entry_ = nullptr;

@@ -9,12 +9,15 @@ void Engine::RunProgram(Instruction* start) {
     long interval = 100000;
     running_ = true;
     current = start;
-    while (current && running_) {
+    // A handler that stops the run leaves `current` on an instruction without NextLink, so the
+    // loop tests only `current`; the Stop button is seen where messages are processed.
+    while (current) {
         current->handler(*this);
         current = current->next;
         if (++steps == interval) {
             // Only long runs let the window breathe; short ones stay one tight loop.
             if (hooks.processMessages) hooks.processMessages();
+            if (!running_) break;
             steps = 0;
             if (interval == 100000) {
                 interval = 100;
