@@ -199,7 +199,8 @@ void ExpandComparisonChains(WorkText& text) {
         } else if (isComparison(c)) {
             const Pos start = afterComparison.back();
             if (start > 0) {
-                std::string middle = "&" + text.substr(static_cast<size_t>(start - 1), static_cast<size_t>(p - start));
+                std::string middle(1, '&');
+                middle.append(text, static_cast<size_t>(start - 1), static_cast<size_t>(p - start));
                 insertAt(text, p, middle);
                 p += static_cast<Pos>(middle.size());
             }
