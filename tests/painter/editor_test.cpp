@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -13,6 +17,8 @@
 #include "library_samples.h"
 #include "librarytext.h"
 #include "programedit.h"
+#include "programpanel.h"
+#include "helpwindow.h"
 
 using editor::ProgramEdit;
 
@@ -154,6 +160,74 @@ TEST(ShowProgramText, ShowsTheStoredTextOfTheSelectedSyntax) {
     EXPECT_EQ(ed.toPlainText(), "Begin\n LineTo(a,b); \nEnd.");
     EXPECT_EQ(ed.syntax(), 3);
     EXPECT_FALSE(ed.modifiedMark());
+}
+
+class PanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        library::readLibraryText(lib, library_test::painterSample(), library::kPainterFormat, nullptr);
+        panel.setLibrary(&lib);
+    }
+    void focusSintex() {
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(panel.Sintex, &focus);
+    }
+
+    library::ProgramLibrary lib;
+    QWidget panel1;
+    editor::ProgramPanel panel{&panel1, zolt::VocabularyKind::Painter};
+};
+
+TEST_F(PanelTest, SwitchingTheSyntaxShowsTheStoredTextOfTheNewSyntax) {
+    EXPECT_EQ(panel.TexZ->text(), "The text of the program");
+    EXPECT_EQ(panel.TexP->text(), "Constant part of the program");
+    panel.showProgram(editor::ProgramKind::Tool, &lib.tools[0], "The text of the program <button (tool): Pencil>",
+                      "Constant part");
+    EXPECT_EQ(panel.Ed->toPlainText(), " LineTo(A,B);");
+    QTest::keyClick(panel.Ed, Qt::Key_X);  // an unsaved change is dropped by the switch
+    panel.Sintex->setCurrentIndex(3);
+    EXPECT_EQ(panel.Ed->toPlainText(), "Begin\n LineTo(a,b); \nEnd.");
+    EXPECT_FALSE(panel.Ed->modifiedMark());
+    EXPECT_EQ(panel.Ed->syntax(), 3);
+}
+
+TEST_F(PanelTest, TheSelectToolShowsTheNoticeAndTheSyntaxSwitchThePreviousProgram) {
+    panel.showProgram(editor::ProgramKind::Effect, &lib.effects[0], "Negative", "For every point");
+    EXPECT_FALSE(panel.Ed->isReadOnly());
+    panel.showSelectText();
+    EXPECT_EQ(panel.TexZ->text(), "The text of the program <Select>");
+    EXPECT_TRUE(panel.TexP->text().isEmpty());
+    EXPECT_TRUE(panel.Ed->isReadOnly());
+    EXPECT_EQ(panel.Ed->palette().color(QPalette::Base), QColor(192, 192, 192));
+    EXPECT_EQ(panel.Ed->toPlainText(), " The access to the text of the program is forbidden.");
+    panel.Sintex->setCurrentIndex(4);
+    EXPECT_EQ(panel.Ed->toPlainText(), " Point(x,y,white- Color(x,y)); ");
+    EXPECT_TRUE(panel.Ed->isReadOnly());
+    EXPECT_EQ(panel.currentKind(), editor::ProgramKind::Effect);
+}
+
+TEST_F(PanelTest, SintexGettingTheFocusAfterTypingAsksForTheChangeDialog) {
+    panel.showProgram(editor::ProgramKind::Tool, &lib.tools[1], "Square", "Constant part");
+    QSignalSpy wanted(&panel, &editor::ProgramPanel::changeDialogWanted);
+    QTest::keyClick(panel.Ed, Qt::Key_Down);
+    focusSintex();
+    EXPECT_EQ(wanted.count(), 0);
+    EXPECT_FALSE(panel.textLeftEdited());
+    QTest::keyClick(panel.Ed, Qt::Key_Z);
+    EXPECT_TRUE(panel.textLeftEdited());
+    focusSintex();
+    EXPECT_EQ(wanted.count(), 1);
+}
+
+TEST_F(PanelTest, HelpButtonOpensTheTopicOfTheProgramShown) {
+    mindloom::HelpWindow help(QStringLiteral("quinto"), QStringLiteral("Help"));
+    panel.setHelpWindow(&help);
+    int hidden = 0;
+    panel.beforeHelp = [&] { ++hidden; };
+    panel.HelpTopic = 3;
+    panel.ButtS->click();
+    EXPECT_EQ(hidden, 1);
+    EXPECT_EQ(help.shownTopic(), 3);
 }
 
 }  // namespace
