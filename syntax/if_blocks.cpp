@@ -57,7 +57,16 @@ int BuildIfBlocks(WorkText& text) {
             }
             if (!examined) {
                 if (block.part == Part::ThenFinished && c != '\r' && c != '\n') ++afterThen;
-                if (block.depth == -1) {
+                if (block.depth == -1 && block.part == Part::ThenFinished) {
+                    // The ')' of an enclosing group after a finished then-part: the block ends
+                    // where its then-part did, not at the ')', so that the statements between
+                    // stay unconditional. Everything after the mark is examined again at the
+                    // lower level, the ')' included.
+                    insertAt(text, block.mark, kBlockEnd);
+                    --level;
+                    --balance;
+                    next = block.mark + kBlockEndLength;
+                } else if (block.depth == -1) {
                     // The ')' of an enclosing group: close the block before it and count the
                     // ')' again at the lower level.
                     insertAt(text, p, kBlockEnd);

@@ -54,7 +54,14 @@ const ReadCase kReadCases[] = {
     {"If a Then (If b Then (x=1;) Else (y=1;))\r\nz=1;", false,
      "ifdo(a)(ifdo(b)(x=1;)elsed:(y=1;)d_a_l:pusto();)d_a_l:pusto();\r\nz=1;"},
     {"If a Then (If b Then x=1;\r\n) Else (z=1;)", false,
-     "ifdo(a)(ifdo(b)x=1;\r\nd_a_l:pusto();)elsed:(z=1;)d_a_l:pusto();"},
+     "ifdo(a)(ifdo(b)x=1;d_a_l:pusto();)elsed:(z=1;)d_a_l:pusto();"},
+    // A then-part ends at its line end even when the enclosing group closes within the next
+    // six characters: the statements in between stay unconditional, whatever their length.
+    {"If b Then (If a Then x=1;\r\ny=2;)\r\nz=3;", false,
+     "ifdo(b)(ifdo(a)x=1;d_a_l:pusto();\r\ny=2;)d_a_l:pusto();\r\nz=3;"},
+    {"If b Then (If a Then x=1;\r\nyyyyy=2;)\r\nz=3;", false,
+     "ifdo(b)(ifdo(a)x=1;d_a_l:pusto();\r\nyyyyy=2;)d_a_l:pusto();\r\nz=3;"},
+    {"(If a Then (x=1;))", false, "ifdo(a)(x=1;)d_a_l:pusto();;"},
     {"Иначе x=1;", true, "elsed:x=1;"},
     // Goto and random.
     {"Переход на Начало\r\nk=1;", true, "gotodopol(начало;\r\nk=1);"},
@@ -133,6 +140,19 @@ const ReadFailure kReadFailures[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Codes, KeywordReaderFailureTest, ::testing::ValuesIn(kReadFailures));
+
+TEST(KeywordReaderBlocks, StatementAfterAThenLineRunsUnconditionally) {
+    for (const char* y : {"y", "yyyyy"}) {
+        Engine engine(VocabularyKind::Painter);
+        WorkText text;
+        const std::string editor = std::string("If b Then (If a Then x=1;\r\n") + y + "=2;)";
+        ASSERT_EQ(IntakeEditorText(text, editor, ReadZoltEnglish, engine), 0) << shown(text);
+        engine.cell("b") = 1;
+        engine.RunProgram(engine.entryInstruction());
+        EXPECT_EQ(engine.cell("x"), 0) << y;
+        EXPECT_EQ(engine.cell(y), 2) << y;
+    }
+}
 
 TEST(KeywordReaderLimits, NineNestedBlocksCompileAndRun) {
     Engine engine(VocabularyKind::Painter);
