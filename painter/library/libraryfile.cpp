@@ -112,6 +112,15 @@ SaveReport LibraryStorage::save(const ProgramLibrary& library) {
     return report;
 }
 
+std::optional<std::filesystem::path> LibraryStorage::toolPicturePath(const ProgramRecord& tool) const {
+    const std::string& name = tool.name;
+    if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\:") != std::string::npos ||
+        name.find('\0') != std::string::npos) {
+        return std::nullopt;
+    }
+    return folder() / name;
+}
+
 SaveReport writeFileReplacing(const std::filesystem::path& target, std::string_view bytes) {
     fs::path temporary = target;
     temporary += ".tmp";

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,11 @@ public:
     // temporary file and renames it over the old one, so a failed save loses nothing. A file that
     // could not be used at load is first kept beside it as "Lumo.lmo.bak". Nothing in memory changes.
     SaveReport save(const ProgramLibrary& library);
+
+    // The bitmap file of a tool's button picture, folder / Name; none when Name is not a plain
+    // file name (empty, "." or "..", or holding a folder separator), so that a damaged library
+    // never makes the painter read or write outside its folder.
+    std::optional<std::filesystem::path> toolPicturePath(const ProgramRecord& tool) const;
 
     // The folder was missing at start (painter: button pictures come from the resources).
     bool folderWasMissing() const { return folderWasMissing_; }

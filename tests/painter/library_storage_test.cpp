@@ -159,4 +159,15 @@ TEST_F(LibraryStorageTest, AFailedSaveLeavesTheOldFileAsItWas) {
     EXPECT_NE(fromRichText(readFile(storage.file())).find("@Changed,015,2"), std::string::npos);
 }
 
+TEST_F(LibraryStorageTest, ToolPicturesStayInsideTheLibraryFolder) {
+    LibraryStorage storage(kPainterFormat, work_);
+    ProgramRecord tool;
+    tool.name = "F1.bmp";
+    EXPECT_EQ(storage.toolPicturePath(tool), work_ / "System Pictor" / "F1.bmp");
+    for (const char* name : {"", ".", "..", "../F1.bmp", "a/b.bmp", "..\\x.bmp", "C:x.bmp"}) {
+        tool.name = name;
+        EXPECT_FALSE(storage.toolPicturePath(tool).has_value()) << name;
+    }
+}
+
 }  // namespace
