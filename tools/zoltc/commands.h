@@ -16,5 +16,8 @@ int lockCommand(ArgumentList& args);
 #ifdef HAVE_QUINTO_CORE
 int quintoCommand(ArgumentList& args);
 #endif
+#ifdef HAVE_MINDLOOM_LIBRARY
+int libraryCommand(ArgumentList& args);
+#endif
 
 }  // namespace zoltc

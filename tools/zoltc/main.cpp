@@ -26,6 +26,10 @@ constexpr Subcommand kSubcommands[] = {
 #ifdef HAVE_QUINTO_CORE
     {"quinto", zoltc::quintoCommand, "quinto move [--program FILE --syntax S] [POSITION] | quinto check [POSITION]"},
 #endif
+#ifdef HAVE_MINDLOOM_LIBRARY
+    {"library", zoltc::libraryCommand,
+     "library list|text|rtf [--board] [FILE] | library show [--board] [--syntax 0-4] FILE NAME"},
+#endif
 };
 
 int printUsage(std::ostream& out, int status) {
