@@ -1,8 +1,10 @@
 // zoltc translate run as a process: the intake, the writers and the error report end to end.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -25,10 +27,10 @@ std::string slurp(const std::string& path) {
 
 // Runs `zoltc COMMAND` on a program file holding `program` (UTF-8).
 Outcome zoltc(const std::string& command, const std::string& program) {
-    const std::string dir = ::testing::TempDir();
-    const std::string input = dir + "zoltc_translate_in.txt";
+    // One set of files per test process: ctest runs the cases in parallel.
+    const std::string stem = ::testing::TempDir() + "zoltc_syntax_" + std::to_string(getpid());
+    const std::string input = stem + "_in.txt", out = stem + "_out.txt", err = stem + "_err.txt";
     std::ofstream(input, std::ios::binary) << program;
-    const std::string out = dir + "zoltc_translate_out.txt", err = dir + "zoltc_translate_err.txt";
     const std::string line =
         std::string("'") + ZOLTC_PATH + "' " + command + " '" + input + "' >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(line.c_str());
@@ -36,6 +38,7 @@ Outcome zoltc(const std::string& command, const std::string& program) {
     outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     outcome.out = slurp(out);
     outcome.err = slurp(err);
+    for (const std::string& file : {input, out, err}) std::remove(file.c_str());
     return outcome;
 }
 
