@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QHash>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <cp1251.h>
 #include <highlighting.h>
@@ -54,37 +56,47 @@ QString fromCp1251(std::string_view bytes) {
     return text;
 }
 
-QTextCharFormat plainFormat() {
-    QTextCharFormat format;
-    format.setFontFamilies({QStringLiteral("MS Sans Serif")});
-    format.setFontPointSize(10);
-    format.setFontWeight(QFont::Normal);
-    format.setFontFixedPitch(false);
-    format.setForeground(Qt::black);
-    return format;
+// Bold keywords and red names are drawn as formats of the blocks' layouts, as a syntax
+// highlighter does: they are no edit of the document, so they neither enter the undo history
+// nor set the modified mark. The document itself holds plain text in the editor's one font.
+void applyFormats(QTextDocument& document, const EditorText& text, const zolt::syntax::Highlighting& result) {
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    QTextCharFormat red;
+    red.setForeground(QColor(255, 0, 0));
+    QHash<int, QList<QTextLayout::FormatRange>> byBlock;  // block number -> its ranges
+    auto add = [&](zolt::syntax::TextRange range, const QTextCharFormat& format) {
+        if (range.length <= 0 || range.start < 1) return;
+        const auto first = static_cast<std::size_t>(range.start - 1);
+        const std::size_t last = first + static_cast<std::size_t>(range.length) - 1;
+        if (last >= text.position.size()) return;
+        int from = text.position[first];
+        const int to = text.position[last] + 1;
+        while (from < to) {  // one range per block it touches
+            const QTextBlock block = document.findBlock(from);
+            if (!block.isValid()) return;
+            const int blockEnd = block.position() + block.length() - 1;
+            const int stop = std::min(to, blockEnd);
+            if (stop > from) byBlock[block.blockNumber()].append({from - block.position(), stop - from, format});
+            from = blockEnd + 1;
+        }
+    };
+    for (const zolt::syntax::TextRange& range : result.bold) add(range, bold);
+    for (const zolt::syntax::TextRange& range : result.red) add(range, red);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        block.layout()->setFormats(byBlock.value(block.blockNumber()));
+    }
+    document.markContentsDirty(0, document.characterCount());
 }
 
-void formatRange(QTextDocument& document, const EditorText& text, zolt::syntax::TextRange range,
-                 const QTextCharFormat& format) {
-    if (range.length <= 0 || range.start < 1) return;
-    const auto first = static_cast<std::size_t>(range.start - 1);
-    const std::size_t last = first + static_cast<std::size_t>(range.length) - 1;
-    if (last >= text.position.size()) return;
-    QTextCursor cursor(&document);
-    cursor.setPosition(text.position[first]);
-    cursor.setPosition(text.position[last] + 1, QTextCursor::KeepAnchor);
-    cursor.mergeCharFormat(format);
-}
-
-// Writes the canonical keywords over the text (same length, so positions stay) and formats it.
-// Formatting alone is no change of the text: the modified mark is kept as it was.
-void applyHighlighting(QTextEdit& edit, const EditorText& before, const zolt::syntax::Highlighting& result) {
+// Writes the canonical keywords over the text (same length, so positions stay) as one undo step,
+// then the formats.
+void applyHighlighting(QTextEdit& edit, const EditorText& before, const zolt::syntax::Highlighting& result,
+                       bool respell) {
     QTextDocument& document = *edit.document();
-    const bool wasModified = document.isModified();
-    bool respelled = false;
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock();
-    if (result.text.size() == before.bytes.size()) {
+    if (respell && result.text.size() == before.bytes.size()) {
+        QTextCursor cursor(&document);
+        bool open = false;
         std::size_t i = 0;
         while (i < before.bytes.size()) {
             if (result.text[i] == before.bytes[i]) {
@@ -93,30 +105,18 @@ void applyHighlighting(QTextEdit& edit, const EditorText& before, const zolt::sy
             }
             std::size_t end = i;
             while (end < before.bytes.size() && result.text[end] != before.bytes[end]) ++end;
+            if (!open) {
+                cursor.beginEditBlock();
+                open = true;
+            }
             cursor.setPosition(before.position[i]);
             cursor.setPosition(before.position[end - 1] + 1, QTextCursor::KeepAnchor);
             cursor.insertText(fromCp1251(std::string_view(result.text).substr(i, end - i)));
-            respelled = true;
             i = end;
         }
+        if (open) cursor.endEditBlock();
     }
-    cursor.select(QTextCursor::Document);
-    cursor.setCharFormat(plainFormat());
-    QTextBlockFormat block;
-    block.setAlignment(Qt::AlignLeft);
-    block.setIndent(0);
-    block.setTextIndent(0);
-    block.setLeftMargin(0);
-    block.setRightMargin(0);
-    cursor.setBlockFormat(block);
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    for (const zolt::syntax::TextRange& range : result.bold) formatRange(document, before, range, bold);
-    QTextCharFormat red;
-    red.setForeground(QColor(255, 0, 0));
-    for (const zolt::syntax::TextRange& range : result.red) formatRange(document, before, range, red);
-    cursor.endEditBlock();
-    if (!respelled) document.setModified(wasModified);
+    applyFormats(document, before, result);
 }
 
 }  // namespace
@@ -136,6 +136,7 @@ bool ProgramEdit::modifiedMark() const { return document()->isModified(); }
 void ProgramEdit::setModifiedMark(bool set) { document()->setModified(set); }
 
 void ProgramEdit::showText(std::string_view text) {
+    respell_ = true;
     clear();
     setPlainText(fromCp1251(text));
     if (running_) {
@@ -146,6 +147,7 @@ void ProgramEdit::showText(std::string_view text) {
     }
     HighlightKeywords();
     setModifiedMark(false);
+    document()->clearUndoRedoStacks();  // a program just shown has nothing to undo
 }
 
 std::string ProgramEdit::text1251() const { return readEditorText(*document()).bytes; }
@@ -159,6 +161,8 @@ void ProgramEdit::keyPressEvent(QKeyEvent* event) {
         editorChanged_ = true;
         typing_ = true;
         showTextPending_ = false;  // the text is the user's again
+        // After Undo or Redo the pass only draws: respelling again would undo the undo.
+        respell_ = !event->matches(QKeySequence::Undo) && !event->matches(QKeySequence::Redo);
     }
     QTextEdit::keyPressEvent(event);
 }
@@ -207,7 +211,7 @@ void ProgramEdit::HighlightKeywords() {
         const int scroll = verticalScrollBar()->value();
         viewport()->setUpdatesEnabled(false);
         applying_ = true;
-        applyHighlighting(*this, text, *result);
+        applyHighlighting(*this, text, *result, respell_);
         applying_ = false;
         drawMode_ = result->drawMode;
         QTextCursor cursor = textCursor();
@@ -221,6 +225,7 @@ void ProgramEdit::HighlightKeywords() {
     if (showTextPending_) {
         showTextPending_ = false;
         setModifiedMark(false);
+        document()->clearUndoRedoStacks();
     }
     running_ = false;
 }

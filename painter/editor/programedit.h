@@ -75,6 +75,7 @@ private:
     bool changedDuringPass_ = false;
     bool passQueued_ = false;
     bool showTextPending_ = false;
+    bool respell_ = true;
     char drawMode_ = 'b';
 };
 

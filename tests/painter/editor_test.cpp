@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <cp1251.h>
@@ -24,16 +25,17 @@ using editor::ProgramEdit;
 
 namespace {
 
-// The character format of the character at a document position; a line break has none.
+// The highlighting format drawn over the character at a document position; a line break has none.
 QTextCharFormat formatAt(ProgramEdit& ed, int position) {
     const QTextBlock block = ed.document()->findBlock(position);
-    if (position == block.position() + block.length() - 1) return {};
-    QTextCursor cursor(ed.document());
-    cursor.setPosition(position + 1);
-    return cursor.charFormat();
+    const int offset = position - block.position();
+    QTextCharFormat format;
+    for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+        if (offset >= range.start && offset < range.start + range.length) format.merge(range.format);
+    }
+    return format;
 }
 
-// Which characters of the text are bold: 'B' bold, '.' plain.
 std::string boldMask(ProgramEdit& ed) {
     std::string mask;
     const int length = ed.document()->characterCount() - 1;
@@ -103,6 +105,33 @@ TEST_F(EditorTest, TypingMarksTheTextAndTheHighlightingFollowsWithTheCaretKept) 
     EXPECT_EQ(boldMask(ed).substr(0, 6), "BBBB..");
     EXPECT_EQ(ed.textCursor().position(), 7);
     EXPECT_TRUE(ed.modifiedMark());
+}
+
+TEST_F(EditorTest, UndoStepsBackThroughTheRespellingAndTheTyping) {
+    ed.setSyntax(1);
+    ed.showText("x=1");
+    EXPECT_FALSE(ed.document()->isUndoAvailable());
+    QTextCursor cursor = ed.textCursor();
+    cursor.movePosition(QTextCursor::End);
+    ed.setTextCursor(cursor);
+    QTest::keyClicks(&ed, " if a");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(ed.toPlainText(), "x=1 If a");
+    // Ctrl+Z is a key press too: every one starts a pass, which must not add to the history.
+    for (int press = 0; press < 10 && ed.document()->isUndoAvailable(); ++press) {
+        QTest::keyClick(&ed, Qt::Key_Z, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(ed.toPlainText(), "x=1");
+    EXPECT_FALSE(ed.document()->isUndoAvailable());
+    QTest::keyClick(&ed, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // redo
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ed.toPlainText(), "x=1 if a");
+    // The next key typed respells again.
+    QTest::keyClick(&ed, Qt::Key_End);
+    QTest::keyClick(&ed, Qt::Key_Space);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ed.toPlainText(), "x=1 If a ");
 }
 
 TEST_F(EditorTest, KeysDuringTheDemonstrationAreNotTheUsers) {
