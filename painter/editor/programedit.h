@@ -48,7 +48,8 @@ public:
 
     // One highlighting pass: canonical keywords in bold, names called like functions that are
     // none in red, plain font elsewhere; the caret stays where it was. Typing during the pass
-    // starts it again on the new text.
+    // starts it again on the new text. Bold and red are drawn as the formats of each block's
+    // QTextLayout (as a syntax highlighter does), not stored in the document.
     void HighlightKeywords();
     bool highlightRunning() const { return running_; }
     // 'n' when the last pass found a drawing call, else 'b' (painter vocabulary).
