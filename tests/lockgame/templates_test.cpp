@@ -102,8 +102,9 @@ TEST(LockTemplates, PairsAreIdenticalAndTheOthersDiffer) {
     EXPECT_EQ(lockgame::lockTemplate(14), lockgame::lockTemplate(15));
     for (int a = 1; a < lockgame::kTemplateCount; ++a)
         for (int b = a + 1; b < lockgame::kTemplateCount; ++b)
-            if (!((a == 1 && b == 2) || (a == 14 && b == 15)))
+            if (!((a == 1 && b == 2) || (a == 14 && b == 15))) {
                 EXPECT_NE(lockgame::lockTemplate(a), lockgame::lockTemplate(b)) << a << " " << b;
+            }
 }
 
 TEST(LockTemplates, LabelTheirLinesInOrderAndEndByOpening) {
