@@ -3,7 +3,6 @@
 
 #include <cp1251.h>
 
-#include <array>
 #include <cctype>
 #include <cstdio>
 #include <vector>
@@ -29,12 +28,13 @@ void appendEscaped(std::string& out, char c) {
     }
 }
 
-// Destinations whose text is not document text.
-constexpr std::array<std::string_view, 27> kSkippedDestinations = {
-    "fonttbl",  "colortbl",  "stylesheet", "info",      "pict",       "header",    "footer",
-    "headerl",  "headerr",   "headerf",    "footerl",   "footerr",    "footerf",   "listtable",
+// Destinations whose text is not document text (list numbers and footnotes included).
+constexpr std::string_view kSkippedDestinations[] = {
+    "fonttbl",  "colortbl",  "stylesheet", "info",      "pict",      "header",     "footer",
+    "headerl",  "headerr",   "headerf",    "footerl",   "footerr",   "footerf",    "listtable",
     "listoverridetable", "rsidtbl", "generator", "xmlnstbl", "themedata", "colorschememapping",
     "datastore", "latentstyles", "fldinst", "object", "filetbl", "revtbl", "pgdsctbl",
+    "pntext", "listtext", "footnote", "annotation", "xe", "tc", "nonshppict",
 };
 
 bool isSkippedDestination(std::string_view word) {

@@ -44,8 +44,9 @@ TEST(RichText, ReadsTheTextOfAWordProcessorsDocument) {
         "{\\*\\generator Riched20 10.0.19041}{\\info{\\author Someone}}\\viewkind4\\uc1 \r\n"
         "\\pard\\sa200\\sl276\\slmult1\\f0\\fs22\\lang1049 @A,011,1\\par\r\n"
         "[[k=\\b 1\\b0 ;\\par\r\n"
-        "]\\'c5\\'f1\\'eb\\'e8]\\u1058?\\u-3?x]{\\*\\unknown skipped}3]4\\line 4]5\\tab]\\par\r\n}";
-    EXPECT_EQ(fromRichText(rtf), "@A,011,1\r\n[[k=1;\r\n]" + cp1251("Если]Т") + "?x]3]4\r\n4]5\t]\r\n");
+        "]\\'c5\\'f1\\'eb\\'e8]\\u1058?\\u-3?x]{\\*\\unknown skipped}3]4\\line 4]5\\tab]\\par\r\n"
+        "{\\pntext\\f0 1.\\tab}{\\listtext 2.}{\\footnote note}{\\*\\bkmkstart b}end\\par}";
+    EXPECT_EQ(fromRichText(rtf), "@A,011,1\r\n[[k=1;\r\n]" + cp1251("Если]Т") + "?x]3]4\r\n4]5\t]\r\nend\r\n");
 }
 
 TEST(RichText, PlainFilesGetCrLfLineBreaks) {
