@@ -27,17 +27,23 @@ bool takePath(ArgumentList& args, std::string& path, int& status) {
     return false;
 }
 
+// Reads the lock text of FILE and translates it into `engine`: 0, or the exit status of the failure.
+int translateFile(const std::string& path, zolt::Engine& engine, lockgame::LockTranslation& translation) {
+    const auto text = readProgramText(path);
+    if (!text) return 1;
+    if (const int code = lockgame::TranslateLock(engine, *text, &translation))
+        return reportError(code, translation.details);
+    return 0;
+}
+
 int translate(ArgumentList& args) {
     std::string path;
     int status = 0;
     while (!args.empty())
         if (!takePath(args, path, status)) return status;
-    const auto text = readProgramText(path);
-    if (!text) return 1;
     zolt::Engine engine(zolt::VocabularyKind::Lock);
     lockgame::LockTranslation translation;
-    if (const int code = lockgame::TranslateLock(engine, *text, &translation))
-        return reportError(code, translation.details);
+    if (const int failed = translateFile(path, engine, translation)) return failed;
     writeText(translation.notation);
     return 0;
 }
@@ -93,12 +99,9 @@ int tryPasswords(ArgumentList& args) {
             return status;
         }
     }
-    const auto text = readProgramText(path);
-    if (!text) return 1;
     zolt::Engine engine(zolt::VocabularyKind::Lock);
     lockgame::LockTranslation translation;
-    if (const int code = lockgame::TranslateLock(engine, *text, &translation))
-        return reportError(code, translation.details);
+    if (const int failed = translateFile(path, engine, translation)) return failed;
     zolt::Instruction* entry = engine.entryInstruction();
     bool opened = false;
     engine.hooks.open = [&opened] { opened = true; };
