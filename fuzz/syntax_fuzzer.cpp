@@ -96,6 +96,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Every accepted text can be written in every syntax; what reads back compiles and runs.
     for (int target = 0; target < zolt::syntax::kSyntaxCount; ++target) {
         const std::string surface = zolt::syntax::writeSurface(target, internal, vocabulary);
+        // The library file delimits records with these characters; a writer must never make one.
+        if (internal.find_first_of("#@[]") == std::string::npos && surface.find_first_of("#@[]") != std::string::npos)
+            __builtin_trap();
         zolt::syntax::WorkText again;
         if (zolt::syntax::TranslateEditorText(again, surface, zolt::syntax::readerForSyntax(target), vocabulary) == 0)
             compileAndRun(again, vocabulary, drawMode);
