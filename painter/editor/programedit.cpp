@@ -2,9 +2,9 @@
 #include "programedit.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QHash>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -15,6 +15,9 @@
 #include <syntaxes.h>
 
 #include <programlibrary.h>
+
+#include <optional>
+#include <vector>
 
 namespace editor {
 namespace {
@@ -199,11 +202,10 @@ void ProgramEdit::HighlightKeywords() {
         QCoreApplication::processEvents();
         return !passInterrupted();
     };
-    int caret = textCursor().position();
     while (true) {
         typing_ = false;
         changedDuringPass_ = false;
-        caret = textCursor().position();
+        const int caret = textCursor().position();
         const EditorText text = readEditorText(*document());
         std::optional<zolt::syntax::Highlighting> result =
             zolt::syntax::ComputeHighlighting(text.bytes, syntax_, vocabulary_, pause);
