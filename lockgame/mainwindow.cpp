@@ -73,6 +73,7 @@ TForm1::TForm1(std::optional<int> clockDraws, QWidget* parent)
     TimerClose.setSingleShot(false);
     connect(&TimerClose, &QTimer::timeout, this, &TForm1::TimerCloseTimer);
     animationTimer_.setInterval(kFrameInterval);
+    animationTimer_.setTimerType(Qt::PreciseTimer);  // never early: at most one frame a hundredth
     connect(&animationTimer_, &QTimer::timeout, this, &TForm1::AnimationTick);
 
     engine_ = std::make_unique<zolt::Engine>(zolt::VocabularyKind::Lock);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -192,6 +193,18 @@ TEST_F(LockWindow, ImitationCloseButtonStopsTheTunnelOnPressAndClosesOnRelease) 
     QTest::mouseRelease(window.SpeedButton1, Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.animationRunning());
+}
+
+TEST_F(LockWindow, TunnelRunsFromItsTimerAtMostOneFrameAHundredth) {
+    EXPECT_FALSE(window.animationRunning());  // the first paint starts it
+    QElapsedTimer clock;
+    clock.start();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.animationFrames() >= 5; }, 2000));
+    QTest::qWait(100);
+    const long long frames = window.animationFrames();
+    EXPECT_LE(frames, clock.elapsed() / 10 + 1);
+    EXPECT_TRUE(window.animationRunning());
 }
 
 TEST_F(LockWindow, TunnelLeavesOnlyItsCurrentFrameOnTheBlueSurface) {
