@@ -14,7 +14,7 @@ namespace {
 // the end only, Latin-only lower case and word boundaries, "()" after every random word, and no
 // moving or adding of statement ends or removing of parentheses.
 int readLock(sx::WorkText& text, std::string_view lockText, zolt::ErrorDetails& details) {
-    text.assign(lockText);
+    text.assign(lockText.substr(0, lockText.find('\0')));  // a text ends at its zero character
     text += "\r\n";
     if (int code = sx::CheckForbiddenCharacters(text, &details)) return code;
     if (int code = sx::CheckParenthesisBalance(text)) return code;

@@ -79,6 +79,13 @@ TEST(TranslateLock, ReturnsTheCodeOfTheFirstFailure) {
     for (const Case& c : cases) EXPECT_EQ(translate(c.lock).code, c.code) << c.lock;
 }
 
+TEST(TranslateLock, ReadsUpToTheZeroCharacter) {
+    using namespace std::literals;
+    const Translated t = translate("X = 1;\0 [#"sv);
+    EXPECT_EQ(t.code, 0);
+    EXPECT_EQ(t.notation, "x=1;\r\n");
+}
+
 TEST(TranslateLock, NamesTheForbiddenCharacterForItsMessage) {
     zolt::Engine engine(zolt::VocabularyKind::Lock);
     lockgame::LockTranslation translation;
