@@ -100,7 +100,7 @@ TEST(ZoltcLock, APlayerOpensATwoAttemptTemplateFromItsPrintedText) {
 }
 
 TEST(ZoltcLock, RejectsBadCommandLines) {
-    for (const char* args : {"", "open", "template", "template 16", "template 3 --draws x", "template 3 4",
+    for (const char* args : {"", "open", "template", "template 16", "template 3 --draws x", "template 3 --draws 1000000001", "template 3 4",
                              "try --password"})
         EXPECT_EQ(zoltcLock(args).status, 2) << args;
 }

@@ -11,6 +11,9 @@
 namespace zoltc {
 namespace {
 
+// More draws than this would keep the command busy for more than a few seconds.
+constexpr long long kMaxDraws = 1000000000;
+
 bool parseCount(const std::string& text, long long& value) {
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value);
@@ -55,7 +58,8 @@ int showTemplate(ArgumentList& args) {
         std::optional<std::string> value;
         bool missing = false;
         if (args.takeOption("--draws", value, missing)) {
-            if (!parseCount(*value, draws)) return usageError("--draws takes a count, not '" + *value + "'");
+            if (!parseCount(*value, draws) || draws > kMaxDraws)
+                return usageError("--draws takes a count up to 1000000000, not '" + *value + "'");
         } else if (missing) {
             return usageError("--draws needs a value");
         } else if (number < 0 && parseCount(args.peek(), number)) {
