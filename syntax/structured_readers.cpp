@@ -39,6 +39,17 @@ void EncloseSingleStatements(WorkText& text, std::string_view word) {
     }
 }
 
+// The if-block builder closes a part only at a character after it: a part that ends the text
+// (a one-line IF without a final line break, "... end" as the last word) would stay open. The
+// builder therefore sees a final line break, which is taken off again if it was not there.
+int BuildIfBlocksToTheEnd(WorkText& text) {
+    const bool added = !text.ends_with("\r\n");
+    if (added) text += "\r\n";
+    const int code = BuildIfBlocks(text);
+    if (added && text.ends_with("\r\n")) text.resize(text.size() - 2);
+    return code;
+}
+
 // --- Basic ----------------------------------------------------------------------------------
 
 // A run of digits that starts a line is a line number: it becomes a label.
@@ -158,7 +169,7 @@ int ReadBasic(WorkText& text, zolt::VocabularyKind) {
     MarkEqualityInConditions(text);
     if (int code = EncloseBasicThenParts(text)) return code;
     ReplaceAll(text, "elsed", ")elsed(");
-    if (int code = BuildIfBlocks(text)) return code;
+    if (int code = BuildIfBlocksToTheEnd(text)) return code;
     MoveLineStartsUp(text, ';');
     FinishReading(text);
     return 0;
@@ -188,7 +199,7 @@ int ReadPascal(WorkText& text, zolt::VocabularyKind) {
         if (c == '=') c = '$';
         else if (c == '!') c = '=';
     }
-    if (int code = BuildIfBlocks(text)) return code;
+    if (int code = BuildIfBlocksToTheEnd(text)) return code;
     FinishReading(text);
     return 0;
 }
@@ -218,7 +229,7 @@ int ReadCpp(WorkText& text, zolt::VocabularyKind) {
     PairToChar(text, '>', '=', '}');
     PairToChar(text, '!', '=', '~');
     PairToChar(text, '=', '=', '$');
-    if (int code = BuildIfBlocks(text)) return code;
+    if (int code = BuildIfBlocksToTheEnd(text)) return code;
     FinishReading(text);
     return 0;
 }

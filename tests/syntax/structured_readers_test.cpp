@@ -44,6 +44,12 @@ const ReaderCase kCases[] = {
     {ReadBasic, "x=(a)(b)", 56, nullptr},
     {ReadBasic, "THEN x=1", 40, nullptr},
     {ReadBasic, "IF a<b THEN\r\nx=1", kBlockIfWithoutEndIf, nullptr},
+    // An IF whose part ends the text is closed all the same.
+    {ReadBasic, "IF a<b THEN x=1", 0, "ifdo(a<b)(x=1)d_a_l:pusto();"},
+    {ReadPascal, "if a<b then begin x:=1 end", 0, "ifdo(a<b)(x=1;)d_a_l:pusto();"},
+    {ReadPascal, "if a<b then x:=1", 0, "ifdo(a<b)(x=1)d_a_l:pusto();"},
+    {ReadCpp, "if (a<b) x=1", 0, "ifdo(a<b)(x=1)d_a_l:pusto();"},
+    {ReadCpp, "if (a<b) {x=1;}", 0, "ifdo(a<b)(x=1;)d_a_l:pusto();"},
     // Pascal.
     {ReadPascal, "if a=b then x:=1;", 0, "ifdo(a$b)(x=1;)d_a_l:pusto();"},
     {ReadPascal, "if a<b then x:=1; else x:=2;", 0, "ifdo(a<b)(x=1;)elsed:(x=2;)d_a_l:pusto();"},
