@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -26,8 +27,9 @@ inline std::string readWholeFile(const std::string& path) {
 
 // Runs `zoltc ARGS` with `input` (bytes) on standard input.
 inline ZoltcOutcome runZoltc(const std::string& args, const std::string& input) {
-    const std::string dir = ::testing::TempDir();
-    const std::string in = dir + "zoltc_in.txt", out = dir + "zoltc_out.txt", err = dir + "zoltc_err.txt";
+    // CTest runs tests in parallel processes: every file name carries this process's id.
+    const std::string stem = ::testing::TempDir() + "zoltc_" + std::to_string(::getpid()) + "_";
+    const std::string in = stem + "in.txt", out = stem + "out.txt", err = stem + "err.txt";
     std::ofstream(in, std::ios::binary) << input;
     const std::string line = std::string("'") + ZOLTC_PATH + "' " + args + " <'" + in + "' >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(line.c_str());
