@@ -1,46 +1,19 @@
 // zoltc lock run as a process: templates, translation and attempts, end to end.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 
 #include "lock_templates.h"
 #include "lock_test_support.h"
+#include "zoltc_process.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Outcome = mindloom::testing::ZoltcOutcome;
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-// Runs `zoltc lock ARGS`, with `input` (UTF-8) as the last argument's file when it is given.
+// Runs `zoltc lock ARGS` with `input` (UTF-8) as the lock text on standard input.
 Outcome zoltcLock(const std::string& args, const std::string* input = nullptr) {
-    const std::string dir = ::testing::TempDir();
-    std::string line = std::string("'") + ZOLTC_PATH + "' lock " + args;
-    if (input) {
-        const std::string file = dir + "zoltc_lock_in.txt";
-        std::ofstream(file, std::ios::binary) << *input;
-        line += " '" + file + "'";
-    }
-    const std::string out = dir + "zoltc_lock_out.txt", err = dir + "zoltc_lock_err.txt";
-    line += " >'" + out + "' 2>'" + err + "'";
-    const int raw = std::system(line.c_str());
-    Outcome outcome;
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    outcome.out = slurp(out);
-    outcome.err = slurp(err);
-    return outcome;
+    return mindloom::testing::runZoltc("lock " + args, input ? *input : std::string());
 }
 
 std::string withoutCarriageReturns(std::string_view text) {
