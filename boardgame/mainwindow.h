@@ -133,6 +133,7 @@ private:
     void showStoredText();
     void gameOver();
     void showComputerMark(int column, int row);
+    const QPixmap& markPicture(int code) const { return code == kCross ? crossPicture_ : noughtPicture_; }
     void showRunError(int code);
     void showCompileError(int code, const zolt::ErrorDetails& details);
     void showLoadMessage();

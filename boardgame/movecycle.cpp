@@ -47,7 +47,12 @@ void TForm1::gameOver() {
 void TForm1::TMVTimer() {
     const FiveSquares& line = board_.WinningLine();
     const bool pressed = squareButton(line[0].column, line[0].row)->isChecked();
-    for (const Square& s : line) squareButton(s.column, s.row)->setChecked(!pressed);
+    for (const Square& s : line) {
+        QToolButton* button = squareButton(s.column, s.row);
+        button->setChecked(!pressed);
+        // A raised button shows no mark, so the line visibly blinks whatever the style draws.
+        button->setIcon(pressed ? QIcon() : markPicture(board_.at(s.column, s.row)));
+    }
 }
 
 void TForm1::N5Click() {

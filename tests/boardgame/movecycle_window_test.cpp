@@ -92,10 +92,15 @@ TEST_F(WindowTest, FiveCrossesEndTheGameAndBlink) {
     for (int k = 0; k < 5; ++k) EXPECT_EQ(window->board().WinningLine()[k], expected[k]);
 
     window->TMVTimer();
-    for (const Square& s : expected) EXPECT_FALSE(window->squareButton(s.column, s.row)->isChecked());
-    EXPECT_TRUE(window->squareButton(4, 4)->isChecked() == false);
+    for (const Square& s : expected) {
+        EXPECT_FALSE(window->squareButton(s.column, s.row)->isChecked());
+        EXPECT_TRUE(window->squareButton(s.column, s.row)->icon().isNull());
+    }
     window->TMVTimer();
-    for (const Square& s : expected) EXPECT_TRUE(window->squareButton(s.column, s.row)->isChecked());
+    for (const Square& s : expected) {
+        EXPECT_TRUE(window->squareButton(s.column, s.row)->isChecked());
+        EXPECT_FALSE(window->squareButton(s.column, s.row)->icon().isNull());
+    }
 
     // After the end a click neither places a cross nor asks the computer.
     click(0, 0);
@@ -241,6 +246,8 @@ TEST_F(WindowTest, MenusOpenTheirWindows) {
     EXPECT_EQ(window->Form5->windowTitle(), "Invitation");
     window->N8Click();
     EXPECT_EQ(window->Help->shownTopic(), mindloom::HelpWindow::kIndexTopic);
+    // The board game's own error topics have pages.
+    for (int topic : {1201, 1202, 2000, 2100}) EXPECT_TRUE(window->Help->hasTopic(topic)) << topic;
 
     ModalAnswers answers;
     answers.expect<boardgame::TForm12>([](boardgame::TForm12& about) {
