@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include <syntaxes.h>
+
 namespace zolt {
 struct Instruction;
 }
@@ -35,8 +37,8 @@ struct TextSpan {
 
 // Span indexes: 0 is the internal notation, 1 + k the surface text of syntax index k (0..4).
 inline constexpr int kInternalSpan = 0;
-inline constexpr int kSpanCount = 6;
-inline constexpr int kSyntaxCount = 5;
+using zolt::syntax::kSyntaxCount;
+inline constexpr int kSpanCount = 1 + kSyntaxCount;
 
 struct ProgramRecord {
     std::string name;         // tool: bitmap file name ("F1.bmp"); effect / board: the caption
