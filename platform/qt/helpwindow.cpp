@@ -1,6 +1,7 @@
 // The help window: a text browser over the help set's resource pages.
 #include "helpwindow.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -68,6 +69,15 @@ void HelpWindow::openKeywordIndex(const QString& keyword) {
 }
 
 void HelpWindow::showWindow() {
+    // Opened from a modal window (the error window's Help button) the help must take the input
+    // itself, or it could not be read until that window is closed; otherwise it stays beside
+    // the program.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != wanted) {
+        hide();
+        setWindowModality(wanted);
+    }
     show();
     raise();
     activateWindow();

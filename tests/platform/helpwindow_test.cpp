@@ -1,6 +1,8 @@
 // The help window and the board game's help pages: every topic the game can open has a page.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QRegularExpression>
 #include <QTextBrowser>
 
@@ -69,6 +71,25 @@ TEST(QuintoHelp, PagesLinkToPagesThatExist) {
             EXPECT_TRUE(help.hasTopic(target.toInt())) << topic << " links " << target.toStdString();
         }
     }
+}
+
+TEST(QuintoHelp, HelpOpenedFromAModalWindowCanBeUsedAtOnce) {
+    HelpWindow help(QStringLiteral("quinto"), QStringLiteral("Quinto"));
+    help.openTopic(10);
+    EXPECT_EQ(help.windowModality(), Qt::NonModal);
+    {
+        QDialog errorBox;
+        errorBox.setWindowModality(Qt::ApplicationModal);
+        errorBox.show();
+        ASSERT_EQ(QApplication::activeModalWidget(), &errorBox);
+        help.openTopic(1201);
+        EXPECT_EQ(help.windowModality(), Qt::ApplicationModal);
+        EXPECT_TRUE(help.isVisible());
+        EXPECT_EQ(QApplication::activeModalWidget(), &help);
+        help.hide();
+    }
+    help.openKeywordIndex();
+    EXPECT_EQ(help.windowModality(), Qt::NonModal);
 }
 
 }  // namespace
