@@ -79,7 +79,7 @@ constexpr WordRow kEnglishKeywords[] = {
     {"random", "rnddopoln", Match::Anywhere},
 };
 
-// Connectives: or, then and ("или" before "и", which it contains).
+// Connectives: "or" before "and" (so "или" goes before the "и" it contains).
 constexpr WordRow kRussianConnectives[] = {{"или", "|", Match::WholeWord}, {"и", "&", Match::WholeWord}};
 constexpr WordRow kEnglishConnectives[] = {{"or", "|", Match::WholeWord}, {"and", "&", Match::WholeWord}};
 

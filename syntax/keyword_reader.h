@@ -45,7 +45,8 @@ void MarkEqualityInConditions(WorkText& text);
 int BuildIfBlocks(WorkText& text);
 // '(' after every "gotodopol" and ')' before the next ';'.
 void CloseGotoArguments(WorkText& text);
-// 'a<b<c' -> 'a<b&b<c' within one operand of '&' or '|'.
+// 'a<b<c' -> 'a<b&b<c' within one operand of '&' or '|'. A ';', LF, ',' or the ')' of an
+// enclosing parenthesis ends a chain; comparisons inside parentheses chain among themselves.
 void ExpandComparisonChains(WorkText& text);
 // "()" after every "rnddopoln" not followed by '(' (always, with evenBeforeParenthesis).
 void CompleteRandomCalls(WorkText& text, bool evenBeforeParenthesis = false);
