@@ -91,6 +91,7 @@ const ReadCase kReadCases[] = {
     {"If a<(b+1)<=c Then x=1;", false, "ifdo(a<(b+1)&(b+1){c)x=1;d_a_l:pusto();"},
     {"If (a<b)<c Then x=1;", false, "ifdo((a<b)<c)x=1;d_a_l:pusto();"},
     {"x=f(a<b,c<d)", false, "x=f(a<b,c<d);"},
+    {"x=a<f(b<c<d)", false, "x=a<f(b<c&c<d);"},
     // The board game's words.
     // Whole words are matched after the blanks are gone: "пустая" needs a separator after it.
     {"Если Клетка(x,y)=(Пустая) Тогда Ход(x,y); z=Крестик+Нолик+Остаток(7,2);", true,
