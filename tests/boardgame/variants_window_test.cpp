@@ -354,3 +354,18 @@ TEST_F(VariantsTest, StopWhileReadingAnEditedProgramKeepsTheOldOne) {
     EXPECT_EQ(window->currentRecord()->code, before);
     EXPECT_EQ(window->programLibrary().surfaceText(*window->currentRecord(), 1), boardgame::standardText(2));
 }
+
+TEST_F(VariantsTest, ClosingTheWindowSavesAChangedLibrary) {
+    window->show();
+    {
+        ModalAnswers none;
+        window->close();  // nothing changed: nothing is written
+    }
+    EXPECT_FALSE(std::filesystem::exists(libraryFile()));
+    startWindow();
+    window->show();
+    registerProgram(answersAt(2, 2), "Kept");
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_NE(libraryFileText().find("@Kept,015,2"), std::string::npos);
+}
