@@ -49,6 +49,7 @@ constexpr FixedRow kFixedRows[] = {
     {32, 1032, kSyntactic, "More than 12 conditions of IF are nested in each other"},
     {41, 1041, kSyntactic, "IF ... THEN block without End IF"},
     {42, 1042, kSyntactic, "++, --, +=, -=, *= or /= without a variable before it"},
+    {43, 1043, kSyntactic, "IF block is not closed: does a name contain a key word?"},
     {99, 1099, "Performance of reading of the program", "  was interrupted."},
 };
 

@@ -50,6 +50,22 @@ int BuildIfBlocksToTheEnd(WorkText& text) {
     return code;
 }
 
+// The last check of every reader: no "ifdo(" stays without the "d_a_l:" that closes it, which
+// the compiler relies on; names that contain a key word can defeat the if-block builder. Words
+// count as the compiler reads them: a name starts after an operator character of the notation.
+bool startsName(std::string_view text, Pos p) {
+    return p == 1 || std::string_view("()^*/+-=$~<>{}&|,;\n?:").find(charAt(text, p - 1)) != std::string_view::npos;
+}
+long countNames(std::string_view text, std::string_view word) {
+    long count = 0;
+    for (Pos p = findFrom(text, word); p != 0; p = findFrom(text, word, p + 1))
+        if (startsName(text, p)) ++count;
+    return count;
+}
+int CheckTranslation(std::string_view text) {
+    return countNames(text, "ifdo(") > countNames(text, "d_a_l:") ? kIfBlockLeftOpen : 0;
+}
+
 // --- Basic ----------------------------------------------------------------------------------
 
 // A run of digits that starts a line is a line number: it becomes a label.
@@ -172,7 +188,7 @@ int ReadBasic(WorkText& text, zolt::VocabularyKind) {
     if (int code = BuildIfBlocksToTheEnd(text)) return code;
     MoveLineStartsUp(text, ';');
     FinishReading(text);
-    return 0;
+    return CheckTranslation(text);
 }
 
 int ReadPascal(WorkText& text, zolt::VocabularyKind) {
@@ -201,7 +217,7 @@ int ReadPascal(WorkText& text, zolt::VocabularyKind) {
     }
     if (int code = BuildIfBlocksToTheEnd(text)) return code;
     FinishReading(text);
-    return 0;
+    return CheckTranslation(text);
 }
 
 int ReadCpp(WorkText& text, zolt::VocabularyKind) {
@@ -231,7 +247,7 @@ int ReadCpp(WorkText& text, zolt::VocabularyKind) {
     PairToChar(text, '=', '=', '$');
     if (int code = BuildIfBlocksToTheEnd(text)) return code;
     FinishReading(text);
-    return 0;
+    return CheckTranslation(text);
 }
 
 }  // namespace zolt::syntax

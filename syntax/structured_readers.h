@@ -12,6 +12,7 @@ namespace zolt::syntax {
 enum StructuredReaderCode {
     kBlockIfWithoutEndIf = 41,  // Basic: THEN ends a line but no "End IF" closes the block
     kIncrementWithoutName = 42, // C++: "++", "--", "+=" ... with no variable in front of it
+    kIfBlockLeftOpen = 43,      // an if-block the reader could not close (a name holds a key word)
 };
 
 // Each returns 0, 56, 40, 30, 50, a reader limit code, or one of the codes above; Pascal and C++

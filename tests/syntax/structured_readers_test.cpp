@@ -65,6 +65,8 @@ const ReaderCase kCases[] = {
     {ReadCpp, "} x=1; {", 20, nullptr},
     {ReadCpp, "{ x=1;", 25, nullptr},
     {ReadCpp, "++x;", kIncrementWithoutName, nullptr},
+    // The reader's own intermediate word inside a name: the block cannot be closed.
+    {ReadCpp, "if a<b then x=1 : zthend=2", kIfBlockLeftOpen, nullptr},
 };
 
 TEST(StructuredReaders, WorkedExamplesAndEdgeCases) {
@@ -113,7 +115,7 @@ namespace zolt::syntax {
 namespace {
 
 TEST(StructuredReaders, TheirOwnCodesHaveMessagesAndHelpTopics) {
-    for (int code : {kBlockIfWithoutEndIf, kIncrementWithoutName}) {
+    for (int code : {kBlockIfWithoutEndIf, kIncrementWithoutName, kIfBlockLeftOpen}) {
         const ErrorText text = describeError(code, {});
         EXPECT_FALSE(text.message.empty()) << code;
         EXPECT_EQ(text.helpTopic, 1000 + code);
