@@ -12,6 +12,13 @@
 
 namespace quintotest {
 
+void refuseModalWindows() {
+    mindloom::setModalScript([](QDialog& dialog) {
+        ADD_FAILURE() << "a modal window opened outside the test's answers: " << dialog.metaObject()->className();
+        return 0;
+    });
+}
+
 std::string WindowTest::libraryFileText() const {
     std::ifstream in(libraryFile(), std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -41,5 +48,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    quintotest::refuseModalWindows();
     return RUN_ALL_TESTS();
 }

@@ -18,23 +18,32 @@
 
 namespace quintotest {
 
+// Outside any ModalAnswers a modal window fails the test instead of waiting for a person.
+void refuseModalWindows();
+
 // Modal windows answered in order; a window nobody expected fails the test.
 class ModalAnswers {
 public:
     using Answer = std::function<int(QDialog&)>;
-    ModalAnswers()
-        : script_([this](QDialog& dialog) {
-              ++shown_;
-              if (answers_.empty()) {
-                  ADD_FAILURE() << "unexpected modal window: " << dialog.metaObject()->className() << " \""
-                                << dialog.windowTitle().toStdString() << "\"";
-                  return 0;
-              }
-              Answer next = std::move(answers_.front());
-              answers_.pop_front();
-              return next(dialog);
-          }) {}
-    ~ModalAnswers() { EXPECT_TRUE(answers_.empty()) << answers_.size() << " modal answers were not used"; }
+    ModalAnswers() {
+        mindloom::setModalScript([this](QDialog& dialog) {
+            ++shown_;
+            if (answers_.empty()) {
+                ADD_FAILURE() << "unexpected modal window: " << dialog.metaObject()->className() << " \""
+                              << dialog.windowTitle().toStdString() << "\"";
+                return 0;
+            }
+            Answer next = std::move(answers_.front());
+            answers_.pop_front();
+            return next(dialog);
+        });
+    }
+    ~ModalAnswers() {
+        refuseModalWindows();
+        EXPECT_TRUE(answers_.empty()) << answers_.size() << " modal answers were not used";
+    }
+    ModalAnswers(const ModalAnswers&) = delete;
+    ModalAnswers& operator=(const ModalAnswers&) = delete;
 
     // The next modal window must be of type T; `answer` may inspect and fill it.
     template <class T>
@@ -59,7 +68,6 @@ public:
 private:
     std::deque<Answer> answers_;
     int shown_ = 0;
-    mindloom::ScopedModalScript script_;
 };
 
 class WindowTest : public ::testing::Test {
