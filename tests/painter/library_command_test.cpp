@@ -1,42 +1,18 @@
 // zoltc library run as a process: listing records with their compile results, showing one
 // record's text, and the RTF container both ways.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "library_samples.h"
+#include "zoltc_process.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Outcome = mindloom::testing::ZoltcOutcome;
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
-Outcome zoltc(const std::string& arguments) {
-    const std::string dir = ::testing::TempDir();
-    const std::string out = dir + "zoltc_library_out.txt", err = dir + "zoltc_library_err.txt";
-    const std::string line = std::string("'") + ZOLTC_PATH + "' library " + arguments + " >'" + out + "' 2>'" + err + "'";
-    const int raw = std::system(line.c_str());
-    return Outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
-}
+Outcome zoltc(const std::string& arguments) { return mindloom::testing::runZoltc("library " + arguments, ""); }
 
 std::string writeTemp(const std::string& name, const std::string& bytes) {
-    const std::string path = ::testing::TempDir() + name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+    return mindloom::testing::writeTempFile(name, bytes);
 }
 
 TEST(LibraryCommand, ListsRecordsWithTheirCompileResults) {

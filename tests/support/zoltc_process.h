@@ -25,11 +25,23 @@ inline std::string readWholeFile(const std::string& path) {
     return buffer.str();
 }
 
+// A file name in the test folder that no parallel test process shares.
+inline std::string uniqueTempPath(const std::string& name) {
+    return ::testing::TempDir() + std::to_string(::getpid()) + "_" + name;
+}
+
+// Writes bytes to a fresh temporary file and returns its path.
+inline std::string writeTempFile(const std::string& name, const std::string& bytes) {
+    const std::string path = uniqueTempPath(name);
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
 // Runs `zoltc ARGS` with `input` (bytes) on standard input.
 inline ZoltcOutcome runZoltc(const std::string& args, const std::string& input) {
     // CTest runs tests in parallel processes: every file name carries this process's id.
-    const std::string stem = ::testing::TempDir() + "zoltc_" + std::to_string(::getpid()) + "_";
-    const std::string in = stem + "in.txt", out = stem + "out.txt", err = stem + "err.txt";
+    const std::string in = uniqueTempPath("zoltc_in.txt"), out = uniqueTempPath("zoltc_out.txt"),
+                      err = uniqueTempPath("zoltc_err.txt");
     std::ofstream(in, std::ios::binary) << input;
     const std::string line = std::string("'") + ZOLTC_PATH + "' " + args + " <'" + in + "' >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(line.c_str());
