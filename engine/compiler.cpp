@@ -422,6 +422,14 @@ void Engine::settleEmitterMark(Instruction* instruction) {
 }
 
 int Engine::FinishCompile() {
+    // A text that ends inside brackets, inside a statement or inside a conditional would leave
+    // instructions whose links lead past the program, into whatever is compiled next.
+    if (level_ > 0) {
+        for (int k = 0; k < level_; ++k)
+            if (parse_[k].op == '(') return errorCode_ = 25;
+        return errorCode_ = kStatementNotEnded;
+    }
+    if (ifTop_ >= 0) return errorCode_ = kConditionNotClosed;
     for (auto it = labels_.rbegin(); it != labels_.rend(); ++it) {
         if (!it->target) {
             pendingLabel_ = it->name;

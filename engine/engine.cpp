@@ -1,5 +1,6 @@
 // The engine object: the VariableTable and the arenas every compiled program lives in.
 #include "engine.h"
+#include "operations.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,6 +9,8 @@
 namespace zolt {
 
 Engine::Engine(VocabularyKind kind) : vocabulary_(&vocabularyOf(kind)) {
+    // Never run in a program that compiled, but a harmless end if a link ever leads there.
+    terminator_.handler = op::nothing;
     // The bottom entry: the empty name always finds the ZeroCell.
     variableIndex_.emplace(std::string(), &zero_);
     registerPredefinedNames();

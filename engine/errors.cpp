@@ -44,6 +44,8 @@ constexpr FixedRow kFixedRows[] = {
     {kExpressionNotReducible, 1067, kSyntactic, "The expression cannot be read: check the brackets"},
     {kAssignmentToNothing, 1068, kSyntactic, "Assignment without a name before ="},
     {kCommaOutsideCall, 1069, kSyntactic, "Comma outside the brackets of a function call"},
+    {kConditionNotClosed, 1071, kSyntactic, "A condition is not closed at the end of the program"},
+    {kStatementNotEnded, 1072, kSyntactic, "The last statement of the program is not ended with ;"},
     // Limits of the syntax readers.
     {31, 1031, kSyntactic, "More than 9 IF blocks are nested in each other"},
     {32, 1032, kSyntactic, "More than 12 conditions of IF are nested in each other"},

@@ -31,6 +31,8 @@ enum ExtraErrorCode {
     kExpressionNotReducible = 67,
     kAssignmentToNothing = 68,
     kCommaOutsideCall = 69,
+    kConditionNotClosed = 71,
+    kStatementNotEnded = 72,
 };
 
 // Texts are Windows-1251 bytes, like every name they include.

@@ -60,7 +60,22 @@ INSTANTIATE_TEST_SUITE_P(
         CompileErrorCase{P, "=5;", kAssignmentToNothing, "Assignment without a name before =", "Use help"},
         CompileErrorCase{P, "(=5);", kAssignmentToNothing, "Assignment without a name before =", "Use help"},
         CompileErrorCase{P, "1,2;", kCommaOutsideCall, "Comma outside the brackets of a function call",
-                         "Use help"}));
+                         "Use help"},
+        // Texts that end too early would leave links leading out of the program.
+        CompileErrorCase{P, "y=(2;", 25, "There is no closing bracket )", "Use help"},
+        CompileErrorCase{P, "gotodopol(m;x=1;m:y=2;", 25, "There is no closing bracket )", "Use help"},
+        CompileErrorCase{P, "x=1;y=x+1", kStatementNotEnded,
+                         "The last statement of the program is not ended with ;", "Use help"},
+        CompileErrorCase{P, "ifdo(a<1)x=1;", kConditionNotClosed,
+                         "A condition is not closed at the end of the program", "Use help"},
+        CompileErrorCase{P, "ifdo(a<1)", kConditionNotClosed,
+                         "A condition is not closed at the end of the program", "Use help"}));
+
+TEST(CompileErrors, AProgramEndingInALoneNameStillCompiles) {
+    Engine engine(VocabularyKind::Painter);
+    EXPECT_EQ(engine.CompileProgram("x=1;y\r\n"), 0);
+    EXPECT_EQ(engine.CompileProgram("x=1;\r"), 0);
+}
 
 TEST(CompileErrors, TwentySevenNestedBracketsStillCompile) {
     Engine engine(VocabularyKind::Painter);
