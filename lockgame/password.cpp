@@ -15,7 +15,8 @@ double EnteredValueOf(std::string_view text) {
             keptAny = true;
         }
     }
-    return negative ? -value : value;
+    // "-" alone, or "-0", stands for plain 0, not a negative zero.
+    return negative && value != 0 ? -value : value;
 }
 
 }  // namespace lockgame

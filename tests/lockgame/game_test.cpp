@@ -2,6 +2,7 @@
 // what "CLEAR", the instruction limit and `open` do to the game.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 #include "lock_game.h"
@@ -24,6 +25,9 @@ TEST(EnteredValue, KeepsDigitsAndOnlyALeadingMinus) {
         {"999999999999999", 999999999999999.0},
     };
     for (const Case& c : cases) EXPECT_EQ(lockgame::EnteredValueOf(c.text), c.value) << c.text;
+    // A lone minus, or a minus before zeros only, is plain 0 and not a negative zero.
+    for (const char* zero : {"-", "-0", "--00"})
+        EXPECT_FALSE(std::signbit(lockgame::EnteredValueOf(zero))) << zero;
 }
 
 TEST(ClockDraws, AddMinutesSecondsAndHundredthsAndDrawOnceMore) {
