@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -42,6 +43,24 @@ QString displayText(std::string_view cp1251) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
+
+// The password field selects nothing when it gains the focus: a line edit selects its whole text
+// when reached with Tab, and the next keypad digit would then replace the number.
+class PasswordField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const bool hadSelection = hasSelectedText();
+        const int caret = cursorPosition();
+        QLineEdit::focusInEvent(event);
+        if (!hadSelection && hasSelectedText()) {
+            deselect();
+            setCursorPosition(caret);
+        }
+    }
+};
 
 int clockDrawsNow() {
     const QTime now = QTime::currentTime();
@@ -156,7 +175,7 @@ void TForm1::buildWindowImitation() {
 
     haLabel2 = new QLabel(QStringLiteral("      Password:"), PaOkno);
     haLabel2->setGeometry(8, 144, 110, 16);
-    EdParol = new QLineEdit(PaOkno);
+    EdParol = new PasswordField(PaOkno);
     EdParol->setGeometry(120, 136, 153, 28);
     EdParol->setMaxLength(kPasswordLength);
     connect(EdParol, &QLineEdit::returnPressed, this, &TForm1::ButtIntClick);

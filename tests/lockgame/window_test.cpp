@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -108,6 +109,19 @@ TEST_F(LockWindow, KeypadAddsDigitsAtTheCaretUpToFifteen) {
     EXPECT_EQ(window.EdParol->text(), "977777777777777");
     type("12345678901234567890");  // typing is held to the same limit
     EXPECT_EQ(window.EdParol->text(), "123456789012345");
+}
+
+TEST_F(LockWindow, PasswordFieldSelectsNothingWhenReachedWithTab) {
+    type("123");
+    window.EdParol->setCursorPosition(1);
+    for (const Qt::FocusReason reason : {Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::ShortcutFocusReason}) {
+        QFocusEvent focusIn(QEvent::FocusIn, reason);
+        QApplication::sendEvent(window.EdParol, &focusIn);
+        EXPECT_FALSE(window.EdParol->hasSelectedText()) << reason;
+        EXPECT_EQ(window.EdParol->cursorPosition(), 1) << reason;
+    }
+    window.Butt[4]->click();
+    EXPECT_EQ(window.EdParol->text(), "1423");  // the digit goes in at the caret, nothing is replaced
 }
 
 TEST_F(LockWindow, WrongPasswordEmptiesTheFieldAndTheRightOneOpensTheNextStage) {
