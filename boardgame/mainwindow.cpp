@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -78,6 +79,10 @@ void TForm1::FormCreate() {
     lastPage_ = STR->currentIndex();
     connect(STR, &QTabWidget::currentChanged, this, &TForm1::STRChange);
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // A fixed window with the system menu and the minimise button only, in the middle of the screen.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
 void TForm1::createFieldPage() {
@@ -178,8 +183,8 @@ void TForm1::addProgramItem(int recordIndex) {
     const library::ProgramRecord& record = library_.effects[recordIndex];
     QAction* item = programMenu->addAction(mindloom::qStringFromCp1251(record.name));
     connect(item, &QAction::triggered, this, [this, item] { NNClick(item); });
-    // Every record read gets an item; a deleted one keeps it hidden.
-    item->setVisible(record.alive());
+    // Every record gets a visible item, even one the file marks as deleted: only a deletion made
+    // in this session hides an item.
     items_.push_back(item);
 }
 

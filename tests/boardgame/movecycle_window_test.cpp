@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTabWidget>
 #include <QTimer>
@@ -45,6 +46,11 @@ TEST_F(WindowTest, StartsWithStandardOnAnEmptyBoard) {
     EXPECT_TRUE(corner->isEnabled());
     EXPECT_TRUE(window->BStopC->isHidden());
     EXPECT_TRUE(window->BStopI->isHidden());
+    // A fixed window in the middle of the screen that can be minimised but not maximised.
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    ASSERT_NE(window->screen(), nullptr);
+    EXPECT_EQ(window->geometry().center(), window->screen()->availableGeometry().center());
 }
 
 TEST_F(WindowTest, CrossIsAnsweredByStandard) {

@@ -310,6 +310,20 @@ TEST_F(VariantsTest, ProtectedProgramCanOnlyBeRegisteredFrom) {
     leaveProgramPage();
 }
 
+TEST_F(VariantsTest, EveryRecordReadGetsAVisibleItemAndKeepsItsFlags) {
+    writeFile(libraryFile(), recordText("@Standard,015,2") + recordText("@Retired,105,2"));
+    startWindow();
+    ASSERT_EQ(window->programMenu->actions().size(), 2);
+    EXPECT_EQ(menuText(1), "Retired");
+    EXPECT_TRUE(window->programItem(0)->isVisible());
+    EXPECT_TRUE(window->programItem(1)->isVisible()) << "a record marked deleted in the file is listed";
+    window->NNClick(window->programItem(1));
+    EXPECT_EQ(window->currentRecordIndex(), 1);
+    registerProgram(answersAt(2, 2), "Fresh");
+    closeWindow();
+    EXPECT_NE(libraryFileText().find("@Retired,105,2\r\n[["), std::string::npos);
+}
+
 TEST_F(VariantsTest, LibraryWithoutProgramsFallsBackToStandardAndSaysSo) {
     writeFile(libraryFile(), "no programs left\r\n");
     startWindow();
