@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -45,7 +46,17 @@ inline ZoltcOutcome runZoltc(const std::string& args, const std::string& input) 
     std::ofstream(in, std::ios::binary) << input;
     const std::string line = std::string("'") + ZOLTC_PATH + "' " + args + " <'" + in + "' >'" + out + "' 2>'" + err + "'";
     const int raw = std::system(line.c_str());
-    return ZoltcOutcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWholeFile(out), readWholeFile(err)};
+    ZoltcOutcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWholeFile(out), readWholeFile(err)};
+    for (const std::string& file : {in, out, err}) std::remove(file.c_str());
+    return outcome;
+}
+
+// Runs `zoltc ARGS FILE` with FILE a temporary file holding `program` (bytes).
+inline ZoltcOutcome runZoltcOnFile(const std::string& args, const std::string& program) {
+    const std::string file = writeTempFile("zoltc_program.txt", program);
+    ZoltcOutcome outcome = runZoltc(args + " '" + file + "'", "");
+    std::remove(file.c_str());
+    return outcome;
 }
 
 }  // namespace mindloom::testing

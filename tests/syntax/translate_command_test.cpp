@@ -1,45 +1,18 @@
 // zoltc translate run as a process: the intake, the writers and the error report end to end.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "zoltc_process.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
+using Outcome = mindloom::testing::ZoltcOutcome;
 
 // Runs `zoltc COMMAND` on a program file holding `program` (UTF-8).
 Outcome zoltc(const std::string& command, const std::string& program) {
-    // One set of files per test process: ctest runs the cases in parallel.
-    const std::string stem = ::testing::TempDir() + "zoltc_syntax_" + std::to_string(getpid());
-    const std::string input = stem + "_in.txt", out = stem + "_out.txt", err = stem + "_err.txt";
-    std::ofstream(input, std::ios::binary) << program;
-    const std::string line =
-        std::string("'") + ZOLTC_PATH + "' " + command + " '" + input + "' >'" + out + "' 2>'" + err + "'";
-    const int raw = std::system(line.c_str());
-    Outcome outcome;
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    outcome.out = slurp(out);
-    outcome.err = slurp(err);
-    for (const std::string& file : {input, out, err}) std::remove(file.c_str());
-    return outcome;
+    return mindloom::testing::runZoltcOnFile(command, program);
 }
 
 Outcome translate(const std::string& args, const std::string& program) {

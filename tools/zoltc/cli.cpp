@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -55,7 +56,13 @@ std::optional<std::string> toEngineText(const std::string& utf8, const char* wha
     return std::move(converted.text);
 }
 
-std::optional<std::string> readProgramText(const std::string& path) {
+bool parseCount(const std::string& text, long long& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return result.ec == std::errc() && result.ptr == end && value >= 0;
+}
+
+std::optional<std::string> readInput(const std::string& path) {
     std::string raw;
     if (path.empty() || path == "-") {
         raw.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
@@ -67,7 +74,14 @@ std::optional<std::string> readProgramText(const std::string& path) {
         }
         raw.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    if (raw.size() >= 3 && raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
+    if (raw.compare(0, 3, "\xEF\xBB\xBF") == 0) raw.erase(0, 3);
+    return raw;
+}
+
+std::optional<std::string> readProgramText(const std::string& path) {
+    const auto input = readInput(path);
+    if (!input) return std::nullopt;
+    const std::string& raw = *input;
     std::string text;
     text.reserve(raw.size() + raw.size() / 16);
     for (size_t i = 0; i < raw.size(); ++i) {

@@ -17,6 +17,9 @@ public:
     bool empty() const { return position_ >= args_.size(); }
     const std::string& peek() const { return args_[position_]; }
     std::string take() { return args_[position_++]; }
+    // Whether the next word is an option ("-x", "--name") rather than a file or value; "-" alone
+    // means standard input.
+    bool nextIsOption() const { return !empty() && peek().size() > 1 && peek()[0] == '-'; }
     // Takes "--name VALUE" (or "--name=VALUE") if it is next. When the value is missing it sets
     // missingValue (never clears it) and leaves the option in place.
     bool takeOption(std::string_view name, std::optional<std::string>& value, bool& missingValue);
@@ -28,6 +31,13 @@ private:
 
 // Status 2: the command line itself is wrong.
 int usageError(const std::string& message);
+
+// Parses a whole word as a count (0 or more).
+bool parseCount(const std::string& text, long long& value);
+
+// The bytes of FILE, or of standard input for "" or "-", without a UTF-8 byte-order mark. On
+// failure prints the reason and returns nothing.
+std::optional<std::string> readInput(const std::string& path);
 
 // Reads FILE (or standard input for "" or "-") as UTF-8, turns LF and CR LF into CR LF and
 // converts to Windows-1251. On failure prints the reason and returns nothing.

@@ -14,7 +14,7 @@ int compileCommand(ArgumentList& args) {
         const int status = options.take(args);
         if (status < 0) return 2;
         if (status > 0) continue;
-        if (!path.empty() || (args.peek().size() > 1 && args.peek()[0] == '-'))
+        if (!path.empty() || args.nextIsOption())
             return usageError("compile: unexpected argument '" + args.peek() + "'");
         path = args.take();
     }

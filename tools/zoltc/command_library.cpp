@@ -46,7 +46,7 @@ int takeArguments(ArgumentList& args, LibraryArguments& out) {
             out.format = &library::kBoardFormat;
             out.vocabulary = zolt::VocabularyKind::Board;
         } else if (args.takeOption("--syntax", out.syntax, missing)) {
-        } else if (missing || (args.peek().size() > 1 && args.peek()[0] == '-')) {
+        } else if (missing || args.nextIsOption()) {
             return usageError("library: unexpected argument '" + args.peek() + "'");
         } else {
             out.words.push_back(args.take());

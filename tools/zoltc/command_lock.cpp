@@ -1,5 +1,4 @@
 // zoltc lock: the lock game's translator, its templates and attempts at a lock, without a window.
-#include <charconv>
 #include <iostream>
 
 #include "commands.h"
@@ -14,15 +13,9 @@ namespace {
 // More draws than this would keep the command busy for more than a few seconds.
 constexpr long long kMaxDraws = 1000000000;
 
-bool parseCount(const std::string& text, long long& value) {
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return result.ec == std::errc() && result.ptr == end && value >= 0;
-}
-
 // Takes the optional FILE that ends every lock subcommand; false after a usage error.
 bool takePath(ArgumentList& args, std::string& path, int& status) {
-    if (path.empty() && !(args.peek().size() > 1 && args.peek()[0] == '-')) {
+    if (path.empty() && !args.nextIsOption()) {
         path = args.take();
         return true;
     }

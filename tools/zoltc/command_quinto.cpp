@@ -1,7 +1,5 @@
 // zoltc quinto: one computer turn on a position, or the five-in-a-row check, as the game does them.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "board.h"
 #include "commands.h"
@@ -15,19 +13,9 @@ namespace zoltc {
 namespace {
 
 bool readPositionFrom(const std::string& path, boardgame::Board& board) {
-    std::string text;
-    if (path.empty() || path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            std::cerr << "zoltc: cannot read " << path << "\n";
-            return false;
-        }
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
-    const boardgame::PositionReading reading = boardgame::readPosition(text, board);
+    const auto text = readInput(path);
+    if (!text) return false;
+    const boardgame::PositionReading reading = boardgame::readPosition(*text, board);
     if (!reading.ok) {
         std::cerr << "zoltc: " << (path.empty() || path == "-" ? std::string("standard input") : path)
                   << " is not a position: " << reading.problem << "\n";
@@ -54,7 +42,7 @@ int moveCommand(ArgumentList& args) {
             syntaxWord = value;
         } else if (missing) {
             return usageError(args.peek() + " needs a value");
-        } else if (!positionGiven && !(args.peek().size() > 1 && args.peek()[0] == '-')) {
+        } else if (!positionGiven && !args.nextIsOption()) {
             positionPath = args.take();
             positionGiven = true;
         } else {

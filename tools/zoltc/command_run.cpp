@@ -2,7 +2,6 @@
 #include <charconv>
 #include <cstdio>
 #include <iostream>
-#include <limits>
 
 #include "commands.h"
 #include "engine_options.h"
@@ -52,11 +51,8 @@ int runCommand(ArgumentList& args) {
             if (!name) return 2;
             shown.emplace_back(*value, *name);
         } else if (args.takeOption("--max-steps", value, missing)) {
-            long long steps = 0;
-            const auto result = std::from_chars(value->data(), value->data() + value->size(), steps);
-            if (result.ec != std::errc() || result.ptr != value->data() + value->size() || steps < 0)
+            if (!parseCount(*value, maxSteps))
                 return usageError("--max-steps takes a count, not '" + *value + "'");
-            maxSteps = steps;
 #ifdef HAVE_ZOLT_SYNTAX
         } else if (args.takeOption("--syntax", value, missing)) {
             syntax = zolt::syntax::syntaxNamed(*value);
@@ -65,7 +61,7 @@ int runCommand(ArgumentList& args) {
 #endif
         } else if (missing) {
             return usageError(args.peek() + " needs a value");
-        } else if (path.empty() && !(args.peek().size() > 1 && args.peek()[0] == '-')) {
+        } else if (path.empty() && !args.nextIsOption()) {
             path = args.take();
         } else {
             return usageError("run: unexpected argument '" + args.peek() + "'");

@@ -38,7 +38,7 @@ int translateCommand(ArgumentList& args) {
         if (args.peek() == "--no-compile") {
             args.take();
             compile = false;
-        } else if (path.empty() && !(args.peek().size() > 1 && args.peek()[0] == '-')) {
+        } else if (path.empty() && !args.nextIsOption()) {
             path = args.take();
         } else {
             return usageError("translate: unexpected argument '" + args.peek() + "'");
